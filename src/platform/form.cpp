@@ -1,0 +1,40 @@
+#include "form.h"
+
+#include "activation_watcher.h"
+
+#include <QCloseEvent>
+#include <QMdiSubWindow>
+
+Form::Form(QWidget *parent) : QWidget(parent)
+{
+    new ActivationWatcher(
+        this, [this] { Form_Activate(); }, [this] { Form_Deactivate(); });
+}
+
+void Form::load()
+{
+    if (m_loaded)
+        return;
+    m_loaded = true;
+    Form_Load();
+}
+
+void Form::unload()
+{
+    if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget()))
+        sub->close();
+    else
+        close();
+}
+
+void Form::showEvent(QShowEvent *event)
+{
+    load();
+    QWidget::showEvent(event);
+}
+
+void Form::closeEvent(QCloseEvent *event)
+{
+    Form_Unload();
+    QWidget::closeEvent(event);
+}

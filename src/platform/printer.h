@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+#include <memory>
+
+// The default printer, driven a line at a time as the windows print: print a line, start a new
+// page, end the document. Nothing reaches paper until endDocument().
+class LinePrinter
+{
+public:
+    virtual ~LinePrinter() = default;
+
+    virtual void setFont(const QFont &font) = 0;
+    virtual void printLine(const QString &line) = 0;
+    virtual void newPage() = 0;
+    // false when the document could not be printed; errorString() says why.
+    virtual bool endDocument() = 0;
+    virtual QString errorString() const = 0;
+};
+
+namespace Printing {
+
+// A document on the default printer. With no printer installed, the pages become a PDF named
+// for the document and the time in the user's documents folder, and panel 2 shows its path.
+std::unique_ptr<LinePrinter> open(const QString &documentName);
+
+// Sends every document to this PDF file instead (tests); empty text sends them to the printer.
+void setOutputFile(const QString &pdfPath);
+
+} // namespace Printing

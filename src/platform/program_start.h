@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Starting other programs. Never through a shell: a command line is split into the program and
+// its arguments as a command line is (double quotes group words), so ";", "$(...)" or backquotes
+// in a file name stay part of an argument.
+namespace ProgramStart {
+
+// The window modes a started program may be asked for.
+enum class WindowMode { Hide = 0, Normal = 1, Minimized = 2, Maximized = 3, NormalNoFocus = 4,
+                        MinimizedNoFocus = 6 };
+
+// true when the program was started.
+bool start(const QString &program, const QStringList &arguments, WindowMode mode);
+bool startCommandLine(const QString &commandLine, WindowMode mode);
+
+QStringList splitCommandLine(const QString &commandLine);
+
+} // namespace ProgramStart

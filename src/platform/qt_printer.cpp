@@ -1,0 +1,130 @@
+#include "printer.h"
+
+#include "status_panels.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QStandardPaths>
+#include <QStringList>
+
+namespace {
+
+QString &outputOverride()
+{
+    static QString path;
+    return path;
+}
+
+QString pdfPathFor(const QString &documentName)
+{
+    QString dir = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (dir.isEmpty())
+        dir = QDir::homePath();
+    QDir().mkpath(dir);
+    QString base = documentName;
+    base.replace(u'/', u'-');
+    base.replace(u' ', u'-');
+    return QDir(dir).filePath(base + u'-' +
+                              QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss")) +
+                              QStringLiteral(".pdf"));
+}
+
+class QtLinePrinter : public LinePrinter
+{
+public:
+    explicit QtLinePrinter(const QString &documentName)
+        : m_documentName(documentName), m_font(QFontDatabase::systemFont(QFontDatabase::FixedFont))
+    {
+        m_font.setPointSize(10);
+        m_pages.append(QStringList());
+    }
+
+    void setFont(const QFont &font) override { m_font = font; }
+    void printLine(const QString &line) override
+    {
+        // A line holding line breaks prints as several lines.
+        const QStringList parts = QString(line).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).split(u'\n');
+        m_pages.last().append(parts);
+    }
+    void newPage() override { m_pages.append(QStringList()); }
+    QString errorString() const override { return m_error; }
+
+    bool endDocument() override
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setDocName(m_documentName);
+        QString pdfPath = outputOverride();
+        const bool toPdf = !pdfPath.isEmpty() || QPrinterInfo::defaultPrinter().isNull();
+        if (toPdf) {
+            if (pdfPath.isEmpty())
+                pdfPath = pdfPathFor(m_documentName);
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdfPath);
+        }
+        QPainter painter;
+        if (!painter.begin(&printer)) {
+            m_error = QStringLiteral("The printer could not be started.");
+            return false;
+        }
+        painter.setFont(m_font);
+        const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
+        const int lineHeight = painter.fontMetrics().lineSpacing();
+        bool firstPage = true;
+        for (const QStringList &lines : std::as_const(m_pages)) {
+            if (!firstPage && !printer.newPage()) {
+                m_error = QStringLiteral("The printer could not start a new page.");
+                return false;
+            }
+            firstPage = false;
+            int y = lineHeight;
+            for (const QString &line : lines) {
+                if (y > page.height()) { // a long text runs on to the next sheet
+                    printer.newPage();
+                    y = lineHeight;
+                }
+                painter.drawText(0, y, line);
+                y += lineHeight;
+            }
+        }
+        if (!painter.end()) {
+            m_error = QStringLiteral("The document could not be finished.");
+            return false;
+        }
+        if (toPdf) {
+            if (!QFileInfo::exists(pdfPath)) {
+                m_error = QStringLiteral("The PDF file could not be written.");
+                return false;
+            }
+            if (outputOverride().isEmpty())
+                SetStatusText(QStringLiteral("Printed to ") + QDir::toNativeSeparators(pdfPath));
+        }
+        return true;
+    }
+
+private:
+    QString m_documentName;
+    QFont m_font;
+    QList<QStringList> m_pages;
+    QString m_error;
+};
+
+} // namespace
+
+namespace Printing {
+
+std::unique_ptr<LinePrinter> open(const QString &documentName)
+{
+    return std::make_unique<QtLinePrinter>(documentName);
+}
+
+void setOutputFile(const QString &pdfPath)
+{
+    outputOverride() = pdfPath;
+}
+
+} // namespace Printing

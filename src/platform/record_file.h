@@ -1,0 +1,42 @@
+#pragma once
+
+#include "record.h"
+
+#include <QList>
+#include <QString>
+
+// A file of fixed-length records, record n (from 1) at byte (n - 1) * length, no header. Each
+// operation opens the file, does its one read, write or count and closes it again. Failures
+// throw FileError with the system's text; a failed write never shortens the file.
+class RecordFile
+{
+public:
+    RecordFile(const QString &fileName, int recordLength);
+
+    QString fileName() const { return m_fileName; }
+    int recordLength() const { return m_recordLength; }
+
+    // The existence test: true when the file is on disk, whatever its letter case there.
+    bool exists() const;
+
+    // File length divided by the record length, a partial last record dropped; no file is 0.
+    int count() const;
+
+    // Record n; past the end it reads as zero bytes, a partial last record padded with zeros.
+    Record read(int n) const;
+
+    // Every whole record and a partial last one (padded), in one sequential read.
+    QList<Record> readAll() const;
+
+    // One positioned write of the whole record; n = count() + 1 appends.
+    void write(int n, const Record &record) const;
+
+    // Replaces the file with these records. The old file stays whole until the new one is.
+    void create(const QList<Record> &records) const;
+
+private:
+    QString path() const;
+
+    QString m_fileName;
+    int m_recordLength;
+};

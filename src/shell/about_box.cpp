@@ -1,0 +1,42 @@
+#include "about_box.h"
+
+#include "platform/twips.h"
+
+#include <QLabel>
+
+namespace {
+
+QLabel *label(QWidget *parent, const char *name, const QString &caption, int left, int top,
+              int width, int height)
+{
+    auto *l = new QLabel(caption, parent);
+    l->setObjectName(QLatin1String(name));
+    setTwipsGeometry(l, left, top, width, height);
+    return l;
+}
+
+} // namespace
+
+Form12::Form12(QWidget *parent) : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
+{
+    setObjectName(QStringLiteral("Form12"));
+    setWindowTitle(QStringLiteral("About"));
+    setWindowFlag(Qt::WindowMinMaxButtonsHint, false);
+    setTwipsGeometry(this, 1590, 1815, 6090, 2505);
+    setFixedSize(size());
+
+    QLabel *title = label(this, "Label1", QStringLiteral("Velmora  (32 bit)"), 960, 240, 4335, 615);
+    QFont titleFont(QStringLiteral("MS Sans Serif"));
+    titleFont.setPointSize(18);
+    title->setFont(titleFont);
+    title->setAutoFillBackground(true);
+    QPalette palette = title->palette();
+    palette.setColor(QPalette::WindowText, Qt::blue);
+    palette.setColor(QPalette::Window, QColor(192, 192, 192));
+    title->setPalette(palette);
+    title->setAlignment(Qt::AlignCenter);
+
+    label(this, "Label2", QStringLiteral("Your data stays in your own working folder."), 1200,
+          1440, 3855, 375);
+    label(this, "Label3", QStringLiteral("Version 1.0 of the 32 bit series"), 1680, 960, 2775, 255);
+}

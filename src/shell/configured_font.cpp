@@ -1,0 +1,53 @@
+#include "configured_font.h"
+
+#include "preference_files.h"
+
+#include <QFont>
+#include <QFontInfo>
+#include <QWidget>
+
+ConfiguredFont ConfiguredFont::read(int recordLength)
+{
+    const ConfigRecord config = PreferenceFiles::readConfig(recordLength);
+    ConfiguredFont font;
+    font.bold = config.BoldFlag != 0;
+    font.name = config.FontName;
+    font.pointSize = config.FontSize;
+    return font;
+}
+
+ConfiguredFont ConfiguredFont::fromFont(const QFont &font)
+{
+    ConfiguredFont configured;
+    configured.bold = font.bold();
+    configured.name = font.family();
+    const qreal points = font.pointSizeF() > 0 ? font.pointSizeF() : QFontInfo(font).pointSizeF();
+    configured.pointSize = qRound(points);
+    return configured;
+}
+
+void ConfiguredFont::applyBold(QWidget *widget) const
+{
+    QFont f = widget->font();
+    f.setBold(bold);
+    widget->setFont(f);
+}
+
+void ConfiguredFont::applySize(QWidget *widget) const
+{
+    if (pointSize <= 0)
+        return;
+    QFont f = widget->font();
+    f.setPointSize(pointSize);
+    widget->setFont(f);
+}
+
+void ConfiguredFont::applyName(QWidget *widget) const
+{
+    const QString family = name.trimmed().remove(QChar(u'\0'));
+    if (family.isEmpty())
+        return;
+    QFont f = widget->font();
+    f.setFamily(family);
+    widget->setFont(f);
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+class QFont;
+class QWidget;
+
+// The font of config.dat as a tool window's font dialog holds it (getconfig), and the ways a
+// window applies it to its boxes (showmyfonts).
+struct ConfiguredFont
+{
+    bool bold = false;
+    QString name;      // with its padding, as stored
+    int pointSize = 0; // 0: none stored yet
+
+    // Reads record 1 of config.dat with the window's own record length.
+    static ConfiguredFont read(int recordLength);
+    static ConfiguredFont fromFont(const QFont &font);
+
+    void applyBold(QWidget *widget) const;
+    void applySize(QWidget *widget) const; // a size of 0 leaves the box as it is
+    void applyName(QWidget *widget) const;
+};

@@ -1,0 +1,308 @@
+#include "main_window.h"
+
+#include "configured_font.h"
+#include "preference_files.h"
+#include "toolbar_icons.h"
+#include "toolbar_table.h"
+
+#include "platform/dialogs.h"
+#include "platform/file_guard.h"
+#include "platform/status_panels.h"
+#include "platform/twips.h"
+#include "platform/working_date.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+
+namespace {
+
+constexpr int DefaultGapPixels = 8;
+
+const QString Caption = QStringLiteral("Velmora (32 bit)");
+const QString Notice = QStringLiteral("Velmora - your day, your data, on your own computer");
+
+} // namespace
+
+VL32V1::VL32V1(QWidget *parent)
+    : QMainWindow(parent), m_mdiArea(new QMdiArea(this)), m_dialogFont(QApplication::font())
+{
+    setObjectName(QStringLiteral("VL32V1"));
+    m_mdiArea->setObjectName(QStringLiteral("MDIClient"));
+    setCentralWidget(m_mdiArea);
+    setTwipsGeometry(this, 1635, 2130, 6675, 3720);
+    createToolbar();
+    createMenus();
+    createStatusBar();
+}
+
+VL32V1::~VL32V1()
+{
+    // Windows of their own outlive the frame while the program runs; at the end they go too.
+    for (const QPointer<QWidget> &window : std::as_const(m_windows)) {
+        if (window && window->isWindow())
+            delete window.data();
+    }
+}
+
+void VL32V1::createToolbar()
+{
+    m_toolbar = addToolBar(QStringLiteral("Toolbar1"));
+    m_toolbar->setObjectName(QStringLiteral("Toolbar1"));
+    m_toolbar->setMovable(false);
+    m_toolbar->setIconSize(QSize(24, 22));
+    m_toolbar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    for (const ToolbarEntry &entry : toolbarEntries()) {
+        switch (entry.kind) {
+        case ToolbarEntry::Kind::Separator:
+            m_toolbar->addSeparator();
+            break;
+        case ToolbarEntry::Kind::Placeholder: {
+            auto *gapWidget = new QWidget(m_toolbar);
+            const int width = entry.gapTwips > 0 ? twipsToPixels(entry.gapTwips, this)
+                                                 : DefaultGapPixels;
+            gapWidget->setFixedWidth(width);
+            m_toolbar->addWidget(gapWidget);
+            break;
+        }
+        case ToolbarEntry::Kind::Button: {
+            QAction *action = m_toolbar->addAction(toolbarImage(entry.image), QString());
+            const QString key = entry.key;
+            action->setObjectName(key);
+            action->setToolTip(entry.toolTip);
+            action->setData(entry.image);
+            connect(action, &QAction::triggered, this, [this, key] { Toolbar1_ButtonClick(key); });
+            break;
+        }
+        }
+    }
+}
+
+void VL32V1::createMenus()
+{
+    auto addCommand = [this](QWidget *menu, const char *name, const QString &caption,
+                             auto slot) {
+        auto *action = new QAction(caption, menu);
+        action->setObjectName(QLatin1String(name));
+        connect(action, &QAction::triggered, this, slot);
+        menu->addAction(action);
+        return action;
+    };
+
+    QMenu *filemenu = menuBar()->addMenu(QStringLiteral("&Options"));
+    filemenu->setObjectName(QStringLiteral("filemenu"));
+    addCommand(filemenu, "fontmnu", QStringLiteral("Fonts"), [this] { fontmnu_Click(); });
+    addCommand(filemenu, "prefmenu", QStringLiteral("Preferences"), [this] {
+        RestoreStartDate();
+        openWindow(ToolWindowId::Form3);
+    });
+    addCommand(filemenu, "exitmenu", QStringLiteral("Exit"), [this] { exitmenu_Click(); });
+
+    auto restoreAndOpen = [this](ToolWindowId id) {
+        return [this, id] {
+            RestoreStartDate();
+            openWindow(id);
+        };
+    };
+    addCommand(menuBar(), "smallcal", QStringLiteral("Calender"), restoreAndOpen(ToolWindowId::Form10));
+    addCommand(menuBar(), "launchit", QStringLiteral("Launch"), restoreAndOpen(ToolWindowId::runit));
+    addCommand(menuBar(), "dialmnu", QStringLiteral("Dialer"), restoreAndOpen(ToolWindowId::Form11));
+    addCommand(menuBar(), "soundmnu", QStringLiteral("Sound"), restoreAndOpen(ToolWindowId::Form14));
+
+    QMenu *helpmenu = menuBar()->addMenu(QStringLiteral("&Help"));
+    helpmenu->setObjectName(QStringLiteral("helpmenu"));
+    connect(helpmenu, &QMenu::aboutToShow, this, [] { RestoreStartDate(); });
+    addCommand(helpmenu, "aboutit", QStringLiteral("About"), [this] { openWindow(ToolWindowId::Form12); });
+    addCommand(helpmenu, "contentmnu", QStringLiteral("Contents"),
+               [this] { openWindow(ToolWindowId::Form9); });
+}
+
+void VL32V1::createStatusBar()
+{
+    QStatusBar *bar = statusBar();
+    bar->setObjectName(QStringLiteral("StatusBar1"));
+    bar->setSizeGripEnabled(false);
+    auto panel = [bar](const char *name, int minimumTwips) {
+        auto *label = new QLabel(bar);
+        label->setObjectName(QLatin1String(name));
+        label->setFrameShape(QFrame::Panel);
+        label->setFrameShadow(QFrame::Sunken);
+        if (minimumTwips > 0)
+            label->setMinimumWidth(twipsToPixels(minimumTwips, bar));
+        bar->addWidget(label, minimumTwips > 0 ? 0 : 1);
+        return label;
+    };
+    QLabel *panel1 = panel("Panel1", 5998);
+    panel1->setAlignment(Qt::AlignCenter);
+    panel1->setText(Notice);
+    QLabel *panel2 = panel("Panel2", 0);
+    QLabel *panel3 = panel("Panel3", 8714);
+    StatusPanels::attach(panel2, panel3);
+}
+
+void VL32V1::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (!m_loaded) {
+        m_loaded = true;
+        Form_Load();
+    }
+}
+
+void VL32V1::Form_Load()
+{
+    RecordStartDate();
+    setWindowTitle(Caption);
+    const bool ready = guarded(this, [this] {
+        testpref();
+        opentest();
+        getpref();
+    });
+    if (!ready)
+        return;
+    // Values past the table open nothing.
+    static const ToolWindowId startupWindows[] = {ToolWindowId::Form1, ToolWindowId::Form6,
+                                                  ToolWindowId::Form4, ToolWindowId::Form8,
+                                                  ToolWindowId::Todo,  ToolWindowId::form5};
+    if (startup >= 0 && startup < qint16(std::size(startupWindows)))
+        openWindow(startupWindows[startup]);
+}
+
+void VL32V1::testpref()
+{
+    if (!PreferenceFiles::setupExists())
+        Createpref();
+}
+
+void VL32V1::Createpref()
+{
+    PreferenceFiles::writeSetup(PrefRecord::defaults(QStringLiteral("9")));
+}
+
+void VL32V1::opentest()
+{
+    if (!PreferenceFiles::configExists())
+        writeConfig();
+}
+
+void VL32V1::getpref()
+{
+    const PrefRecord prefs = PreferenceFiles::readSetup();
+    appoint = prefs.StartHour;
+    startup = prefs.StartupWindow;
+    portnumb = prefs.PortIndex;
+}
+
+void VL32V1::writeConfig()
+{
+    const ConfiguredFont font = ConfiguredFont::fromFont(m_dialogFont);
+    ConfigRecord config;
+    config.BoldFlag = font.bold ? -1 : 0;
+    config.FontName = font.name;
+    config.FontSize = qint16(font.pointSize);
+    PreferenceFiles::writeConfig(config, ConfigRecord::MainWindowLength);
+}
+
+void VL32V1::fontmnu_Click()
+{
+    // A cancelled dialog keeps its previous values, and those are written all the same.
+    dialogs().font(this, m_dialogFont);
+    guarded(this, [this] { writeConfig(); });
+}
+
+void VL32V1::exitmenu_Click()
+{
+    // Ends at once: no window's unload steps run.
+    QCoreApplication::exit(0);
+}
+
+QWidget *VL32V1::toolWindow(ToolWindowId id) const
+{
+    return m_windows.value(id).data();
+}
+
+QWidget *VL32V1::openWindow(ToolWindowId id)
+{
+    if (QWidget *open = toolWindow(id)) {
+        if (auto *sub = qobject_cast<QMdiSubWindow *>(open->parentWidget())) {
+            sub->showNormal();
+            m_mdiArea->setActiveSubWindow(sub);
+        } else {
+            open->showNormal();
+            open->raise();
+            open->activateWindow();
+        }
+        return open;
+    }
+    std::unique_ptr<QWidget> created = createToolWindow(id);
+    if (!created)
+        return nullptr;
+    QWidget *window = created.get();
+    m_windows.insert(id, window);
+    if (isMdiChild(id)) {
+        QMdiSubWindow *sub = m_mdiArea->addSubWindow(created.release());
+        sub->setAttribute(Qt::WA_DeleteOnClose);
+        sub->setWindowTitle(window->windowTitle());
+        connect(window, &QWidget::windowTitleChanged, sub, &QWidget::setWindowTitle);
+        sub->show();
+        m_mdiArea->setActiveSubWindow(sub);
+    } else {
+        // A window of its own stays open when the frame closes; it is gone when closed.
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        created.release()->show();
+        window->raise();
+        window->activateWindow();
+    }
+    return window;
+}
+
+void VL32V1::Toolbar1_ButtonClick(const QString &key)
+{
+    const ToolbarAction *action = toolbarAction(key);
+    if (!action)
+        return;
+    for (const ToolbarAction::Step step : action->steps) {
+        switch (step) {
+        case ToolbarAction::Step::Open:
+            openWindow(action->window);
+            break;
+        case ToolbarAction::Step::Restore:
+            RestoreStartDate();
+            break;
+        case ToolbarAction::Step::Hint:
+            SetHintText(action->hint);
+            break;
+        case ToolbarAction::Step::ClearStatus:
+            SetStatusText(QString());
+            break;
+        }
+    }
+}
+
+void VL32V1::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange || isActiveWindow())
+        return;
+    // Only another window of this program counts; switching to another program does not.
+    const QWidget *now = QApplication::activeWindow();
+    if (now && now != this)
+        RestoreStartDate();
+}
+
+void VL32V1::closeEvent(QCloseEvent *event)
+{
+    // The children close first, so their unload steps run.
+    m_mdiArea->closeAllSubWindows();
+    if (!m_mdiArea->subWindowList().isEmpty()) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "tool_windows.h"
+
+#include <QFont>
+#include <QMainWindow>
+#include <QMap>
+#include <QPointer>
+
+class QLabel;
+class QMdiArea;
+class QToolBar;
+
+// The frame of the program: toolbar, menus, three status panels and the area where the tool
+// windows that are its children open.
+class VL32V1 : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit VL32V1(QWidget *parent = nullptr);
+    ~VL32V1() override;
+
+    // Preferences read at start.
+    qint16 startup = 0;
+    QString appoint;
+    qint16 portnumb = 0;
+    QString SaveTheDate;
+
+    void testpref();
+    void Createpref();
+    void opentest();
+    void getpref();
+
+    // Opens a tool window modeless, loading it first when it is not loaded; an open one comes
+    // to the front. nullptr when this build has no such window.
+    QWidget *openWindow(ToolWindowId id);
+    // The window when it is open, else nullptr.
+    QWidget *toolWindow(ToolWindowId id) const;
+    QMdiArea *mdiArea() const { return m_mdiArea; }
+
+    void Toolbar1_ButtonClick(const QString &key);
+    // The main window's font dialog, as the config writer takes it.
+    QFont dialogFont() const { return m_dialogFont; }
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void Form_Load();
+    void createToolbar();
+    void createMenus();
+    void createStatusBar();
+    void writeConfig();
+    void fontmnu_Click();
+    void exitmenu_Click();
+
+    QMdiArea *m_mdiArea;
+    QToolBar *m_toolbar = nullptr;
+    QFont m_dialogFont;
+    QMap<ToolWindowId, QPointer<QWidget>> m_windows;
+    bool m_loaded = false;
+};

@@ -1,0 +1,17 @@
+#include "tool_windows.h"
+
+#include "shell/about_box.h"
+#include "shell/preferences_window.h"
+
+// One line a window: a later window is added here and nowhere else.
+std::unique_ptr<QWidget> createToolWindow(ToolWindowId id)
+{
+    switch (id) {
+    case ToolWindowId::Form3:
+        return std::make_unique<Form3>();
+    case ToolWindowId::Form12:
+        return std::make_unique<Form12>();
+    default:
+        return nullptr;
+    }
+}
