@@ -1,5 +1,6 @@
 #include "tool_windows.h"
 
+#include "contacts/business_window.h"
 #include "shell/about_box.h"
 #include "shell/preferences_window.h"
 
@@ -7,6 +8,8 @@
 std::unique_ptr<QWidget> createToolWindow(ToolWindowId id)
 {
     switch (id) {
+    case ToolWindowId::Form4:
+        return std::make_unique<Form4>();
     case ToolWindowId::Form3:
         return std::make_unique<Form3>();
     case ToolWindowId::Form12:

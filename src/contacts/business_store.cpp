@@ -1,0 +1,127 @@
+#include "business_store.h"
+
+#include "platform/cp1252.h"
+#include "platform/record_scan.h"
+
+#include <array>
+
+namespace {
+
+struct Field
+{
+    int offset;
+    int width;
+    QString BizRecord::*member;
+};
+
+constexpr int RecNoOffset = 0;
+constexpr int NameWidth = 40;
+
+// The thirteen text fields in file order, which is also the order of the window's boxes.
+const std::array<Field, 13> Fields{{
+    {2, NameWidth, &BizRecord::Company},
+    {42, NameWidth, &BizRecord::Contact},
+    {82, 100, &BizRecord::Address},
+    {182, 40, &BizRecord::City},
+    {222, 40, &BizRecord::State},
+    {262, 40, &BizRecord::Zip},
+    {302, 40, &BizRecord::Phone1},
+    {342, 40, &BizRecord::Ext1},
+    {382, 40, &BizRecord::Phone2},
+    {422, 40, &BizRecord::Ext2},
+    {462, 40, &BizRecord::Fax},
+    {502, 40, &BizRecord::EMail},
+    {542, 1500, &BizRecord::Notes},
+}};
+
+int nameOffset(BizStore::ListBy by)
+{
+    return by == BizStore::ListBy::Company ? Fields[0].offset : Fields[1].offset;
+}
+
+// A name field as a box shows it: up to its first zero byte.
+QString nameIn(QByteArrayView record, int offset)
+{
+    QByteArrayView bytes = record.sliced(offset, NameWidth);
+    const qsizetype nul = bytes.indexOf('\0');
+    if (nul >= 0)
+        bytes.truncate(nul);
+    return Cp1252::decode(bytes);
+}
+
+} // namespace
+
+BizRecord BizRecord::fromRecord(const Record &record)
+{
+    BizRecord card;
+    card.RecNo = record.int16(RecNoOffset);
+    for (const Field &field : Fields)
+        card.*field.member = record.displayText(field.offset, field.width);
+    return card;
+}
+
+Record BizRecord::toRecord() const
+{
+    Record record(Length);
+    record.setInt16(RecNoOffset, RecNo);
+    for (const Field &field : Fields)
+        record.setText(field.offset, field.width, this->*field.member);
+    return record;
+}
+
+BizStore::BizStore() : m_file(QStringLiteral("biz.dat"), BizRecord::Length) {}
+
+bool BizStore::exists() const
+{
+    return m_file.exists();
+}
+
+void BizStore::create() const
+{
+    Record first(BizRecord::Length);
+    first.setInt16(RecNoOffset, 1);
+    first.setText(Fields[0].offset, Fields[0].width, QString(11, u' '));
+    m_file.write(1, first);
+}
+
+int BizStore::count() const
+{
+    return qMin(m_file.count(), MaxRecords);
+}
+
+BizRecord BizStore::read(int n) const
+{
+    return BizRecord::fromRecord(m_file.read(n));
+}
+
+void BizStore::write(int n, const BizRecord &card) const
+{
+    Q_ASSERT(n >= 1 && n <= MaxRecords);
+    BizRecord numbered = card;
+    numbered.RecNo = qint16(n);
+    m_file.write(n, numbered.toRecord());
+}
+
+QStringList BizStore::names(ListBy by) const
+{
+    const int offset = nameOffset(by);
+    QStringList names;
+    scanRecords(m_file, MaxRecords, [&](int, QByteArrayView record) {
+        names.append(nameIn(record, offset));
+        return true;
+    });
+    return names;
+}
+
+int BizStore::find(ListBy by, QStringView name) const
+{
+    const int offset = nameOffset(by);
+    int found = 0;
+    scanRecords(m_file, MaxRecords, [&](int n, QByteArrayView record) {
+        if (nameIn(record, offset) != name)
+            return true;
+        found = n;
+        return false;
+    });
+    return found;
+}

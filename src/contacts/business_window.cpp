@@ -1,0 +1,483 @@
+#include "business_window.h"
+
+#include "business_card.h"
+
+#include "platform/dialogs.h"
+#include "platform/file_guard.h"
+#include "platform/list_order.h"
+#include "platform/printer.h"
+#include "platform/twips.h"
+#include "shell/preference_files.h"
+
+#include <QCoreApplication>
+#include <QFont>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+template <typename T> T *named(const char *name, QWidget *parent)
+{
+    auto *widget = new T(parent);
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+QLineEdit *lineBox(const char *name, QWidget *parent, int left, int top, int width, int height)
+{
+    auto *box = named<QLineEdit>(name, parent);
+    setTwipsGeometry(box, left, top, width, height);
+    return box;
+}
+
+QPlainTextEdit *multiLineBox(const char *name, QWidget *parent, int left, int top, int width,
+                             int height)
+{
+    auto *box = named<QPlainTextEdit>(name, parent);
+    box->setTabChangesFocus(true);
+    setTwipsGeometry(box, left, top, width, height);
+    return box;
+}
+
+QGroupBox *frame(const char *name, QWidget *parent, int left, int top, int width, int height)
+{
+    auto *box = named<QGroupBox>(name, parent);
+    setTwipsGeometry(box, left, top, width, height);
+    return box;
+}
+
+QLabel *label(const char *name, const QString &caption, QWidget *parent, int left, int top,
+              int width)
+{
+    auto *text = named<QLabel>(name, parent);
+    text->setText(caption);
+    setTwipsGeometry(text, left, top, width, 255);
+    return text;
+}
+
+QPushButton *button(const char *name, const QString &caption, QWidget *parent, int left, int top,
+                    int width, int height)
+{
+    auto *command = named<QPushButton>(name, parent);
+    command->setText(caption);
+    setTwipsGeometry(command, left, top, width, height);
+    return command;
+}
+
+// A multi-line box keeps its lines apart with CR LF, as the file does.
+QString boxText(const QPlainTextEdit *box)
+{
+    QString text = box->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, u"\r\n"_s);
+    text.replace(QChar::LineSeparator, u"\r\n"_s);
+    return text;
+}
+
+void setBoxText(QPlainTextEdit *box, QString text)
+{
+    box->setPlainText(text.replace(u"\r\n"_s, u"\n"_s));
+}
+
+} // namespace
+
+Form4::Form4(QWidget *parent) : Form(parent)
+{
+    setObjectName(u"Form4"_s);
+    setWindowTitle(u"BUSINESS PHONE"_s);
+    resizeTwips(this, 9495, 5295);
+
+    // Frames first, so the boxes lie above them.
+    Frame1 = named<QFrame>("Frame1", this);
+    Frame1->setFrameShape(QFrame::StyledPanel);
+    setTwipsGeometry(Frame1, 0, 0, 9495, 4575);
+
+    Frame3 = frame("Frame3", this, 120, 120, 1935, 4335);
+    label("Label8", u"List"_s, Frame3, 120, 0, 1200);
+
+    Frame4 = frame("Frame4", this, 2160, 120, 4095, 4335);
+    label("Label13", u"Contacts"_s, Frame4, 120, 0, 1200);
+    label("Label14", u"Company"_s, Frame4, 120, 240, 720);
+    label("Label3", u"Contact"_s, Frame4, 120, 600, 720);
+    label("Label2", u"Address"_s, Frame4, 120, 1080, 1080);
+    label("Label4", u"City"_s, Frame4, 120, 1680, 1080);
+    label("Label5", u"State"_s, Frame4, 120, 2160, 1080);
+    label("Label6", u"Zip"_s, Frame4, 1740, 2160, 600);
+    label("Label7", u"Phone 1"_s, Frame4, 120, 2760, 1080);
+    label("Label9", u"Phone 2"_s, Frame4, 120, 3120, 1080);
+    label("Label10", u"Fax"_s, Frame4, 120, 3480, 1080);
+    label("Label11", u"Email"_s, Frame4, 120, 3840, 1080);
+    Option1 = named<QRadioButton>("Option1", Frame4);
+    setTwipsGeometry(Option1, 840, 240, 255, 255);
+    Option1->setToolTip(u"List by company"_s);
+    Option2 = named<QRadioButton>("Option2", Frame4);
+    setTwipsGeometry(Option2, 840, 600, 255, 255);
+    Option2->setToolTip(u"List by contact"_s);
+
+    Frame5 = frame("Frame5", this, 6360, 120, 3015, 4335);
+    label("label12", u"Notes"_s, Frame5, 120, 0, 1200);
+    Frame6 = frame("Frame6", this, 2160, 120, 7215, 4335);
+    Frame6->hide();
+
+    List1 = named<QListWidget>("List1", this);
+    setTwipsGeometry(List1, 240, 360, 1695, 3960);
+
+    Text1 = lineBox("Text1", this, 3360, 360, 2655, 285);
+    Text2 = lineBox("Text2", this, 3360, 720, 2655, 285);
+    Text3 = multiLineBox("Text3", this, 3360, 1200, 2655, 495);
+    Text3->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Text4 = lineBox("Text4", this, 3360, 1800, 2655, 285);
+    Text5 = lineBox("Text5", this, 3360, 2280, 495, 285);
+    Text6 = lineBox("Text6", this, 4560, 2280, 1455, 285);
+    Text7 = lineBox("Text7", this, 3360, 2880, 2055, 285);
+    Text8 = lineBox("Text8", this, 5400, 2880, 615, 285);
+    Text9 = lineBox("Text9", this, 3360, 3240, 2055, 285);
+    Text10 = lineBox("Text10", this, 5400, 3240, 615, 285);
+    Text11 = lineBox("Text11", this, 3360, 3600, 2655, 285);
+    Text15 = lineBox("Text15", this, 3360, 3960, 2655, 285);
+    Text12 = multiLineBox("Text12", this, 6480, 360, 2775, 3975);
+    Text12->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Text12->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Text12->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+
+    // The grey bar behind the buttons.
+    Text13 = lineBox("Text13", this, 0, 4680, 9495, 615);
+    Text13->setReadOnly(true);
+    Text13->setFocusPolicy(Qt::NoFocus);
+    QPalette grey = Text13->palette();
+    grey.setColor(QPalette::Base, QColor(192, 192, 192));
+    Text13->setPalette(grey);
+
+    Command2 = button("Command2", u"Save It !"_s, this, 240, 4800, 1815, 375);
+    Command1 = button("Command1", u"Add"_s, this, 2160, 4800, 1215, 375);
+    Command3 = button("Command3", u"Delete"_s, this, 3600, 4800, 1215, 375);
+    Command4 = button("Command4", u"Fonts"_s, this, 6240, 4800, 975, 375);
+    Command5 = button("Command5", u"Print"_s, this, 7440, 4800, 975, 375);
+    Command6 = button("Command6", u"<"_s, this, 8520, 4800, 375, 375);
+    Command7 = button("Command7", u">"_s, this, 9000, 4800, 375, 375);
+
+    const QList<QWidget *> tabOrder{Text1,    Text2,    Text3,    Text4,    Text5,    Text6,
+                                    Text7,    Text8,    Text9,    Text10,   Text11,   Text15,
+                                    List1,    Text12,   Option1,  Option2,  Command2, Command1,
+                                    Command3, Command4, Command5, Command6, Command7};
+    for (qsizetype i = 1; i < tabOrder.size(); ++i)
+        setTabOrder(tabOrder.at(i - 1), tabOrder.at(i));
+
+    // A new entry, by mouse or keys, shows its card; so does a click on the entry whose card
+    // was left for a new one.
+    connect(List1, &QListWidget::currentRowChanged, this, [this] { List1_Click(); });
+    connect(List1, &QListWidget::itemClicked, this, [this] {
+        if (List1->currentRow() != m_listShownRow)
+            List1_Click();
+    });
+    connect(Option1, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            Option1_Click();
+    });
+    connect(Option2, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            Option2_Click();
+    });
+    connect(Command1, &QPushButton::clicked, this, &Form4::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form4::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &Form4::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &Form4::Command4_Click);
+    connect(Command5, &QPushButton::clicked, this, &Form4::Command5_Click);
+    connect(Command6, &QPushButton::clicked, this, &Form4::Command6_Click);
+    connect(Command7, &QPushButton::clicked, this, &Form4::Command7_Click);
+}
+
+void Form4::Form_Load()
+{
+    // Arrows every Linux font draws: the notes box widens to the left and comes back.
+    Command6->setText(QString(QChar(0x25C0)));
+    Command7->setText(QString(QChar(0x25B6)));
+    guarded(this, [this] {
+        getconfig();
+        showmyfonts();
+    });
+    Opt = u"0"_s;
+    guarded(this, [this] {
+        testopen();
+        seekrec();
+        position = 1;
+        showlist();
+        getpos();
+        getrec();
+    });
+}
+
+void Form4::Form_Activate()
+{
+    guarded(this, [this] {
+        getconfig();
+        showmyfonts();
+    });
+}
+
+void Form4::testopen()
+{
+    if (!m_store.exists())
+        createbiz();
+}
+
+void Form4::createbiz()
+{
+    m_store.create();
+}
+
+void Form4::seekrec()
+{
+    Numbrecords = qint16(m_store.count());
+}
+
+void Form4::getrec()
+{
+    showCard(m_store.read(position));
+}
+
+void Form4::putrec2()
+{
+    m_store.write(position, shownCard());
+}
+
+void Form4::removelist()
+{
+    const QSignalBlocker blocker(List1);
+    List1->clear();
+    m_listShownRow = -1;
+}
+
+void Form4::showlist()
+{
+    seekrec();
+    SavePos = position;
+    position = 1;
+    QStringList names = m_store.names(listBy());
+    names = sortedAsListBox(names.first(qMin<qsizetype>(names.size(), Numbrecords)));
+    {
+        const QSignalBlocker blocker(List1);
+        List1->addItems(names);
+    }
+    if (List1->count() == 0) {
+        position = SavePos;
+        return;
+    }
+    selectEntry(0);
+    position = SavePos;
+    // The entry at the kept record number's index; a new card past the end of the list selects
+    // the first entry again, so the card shown is always the one `position` names.
+    selectEntry(SavePos - 1 < List1->count() ? SavePos - 1 : 0);
+}
+
+void Form4::getpos()
+{
+    seekrec();
+    const QListWidgetItem *selected = List1->currentItem();
+    const int found = m_store.find(listBy(), selected ? selected->text() : QString());
+    // No match falls back to the last card; an empty file to a new first card.
+    position = qint16(found > 0 ? found : qMax<int>(Numbrecords, 1));
+}
+
+void Form4::getconfig()
+{
+    CommonDialog1 = ConfiguredFont::read(ConfigRecord::Length);
+}
+
+void Form4::showmyfonts()
+{
+    CommonDialog1.applyBold(Text12);
+    for (QWidget *box :
+         std::initializer_list<QWidget *>{Text1, Text2, Text3, Text4, Text5, Text6, Text7, Text8,
+                                          Text9, Text10, Text11, Text15, Text12, List1})
+        CommonDialog1.applySize(box);
+}
+
+void Form4::List1_Click()
+{
+    guarded(this, [this] {
+        getpos();
+        getrec();
+    });
+    m_listShownRow = List1->currentRow();
+}
+
+void Form4::Option1_Click()
+{
+    Opt = u"0"_s;
+    guarded(this, [this] {
+        removelist();
+        showlist();
+    });
+}
+
+void Form4::Option2_Click()
+{
+    Opt = u"1"_s;
+    guarded(this, [this] {
+        removelist();
+        showlist();
+    });
+}
+
+void Form4::Command1_Click()
+{
+    guarded(this, [this] {
+        seekrec();
+        if (Numbrecords >= BizStore::MaxRecords) {
+            dialogs().message(this, {u"The business phone book is full."_s, u"BUSINESS PHONE"_s,
+                                     Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation});
+            return;
+        }
+        position = qint16(Numbrecords + 1);
+        getrec();
+        m_listShownRow = -1;
+    });
+}
+
+void Form4::Command2_Click()
+{
+    guarded(this, [this] {
+        putrec2();
+        seekrec();
+        removelist();
+        showlist();
+    });
+}
+
+void Form4::Command3_Click()
+{
+    const Dialogs::Answer answer = dialogs().message(
+        this, {u"Delete ?"_s, u"Delete"_s, Dialogs::Buttons::YesNo, Dialogs::Icon::Critical, 2});
+    if (answer != Dialogs::Answer::Yes)
+        return;
+    guarded(this, [this] {
+        showCard(BizRecord());
+        // A new card that was never saved has no record to blank: deleting it writes nothing.
+        seekrec();
+        if (position <= Numbrecords)
+            putrec2();
+        removelist();
+        showlist();
+    });
+}
+
+void Form4::Command4_Click()
+{
+    QFont font = Text1->font();
+    const QString family = CommonDialog1.name.trimmed().remove(QChar(u'\0'));
+    if (!family.isEmpty())
+        font.setFamily(family);
+    if (CommonDialog1.pointSize > 0)
+        font.setPointSize(CommonDialog1.pointSize);
+    font.setBold(CommonDialog1.bold);
+    if (dialogs().font(this, font))
+        CommonDialog1 = ConfiguredFont::fromFont(font);
+    // The dialog's font, chosen or as it was, goes to these boxes; it is not saved.
+    const std::initializer_list<QWidget *> boxes{Text1, Text2, Text3, Text4,  Text5,
+                                                 Text7, Text8, Text9, Text12, List1};
+    for (QWidget *box : boxes)
+        CommonDialog1.applyBold(box);
+    for (QWidget *box : boxes)
+        CommonDialog1.applySize(box);
+}
+
+void Form4::Command5_Click()
+{
+    const QString title = QCoreApplication::applicationName();
+    const Dialogs::Answer answer = dialogs().message(
+        this, {u"      Do you want Print Now ?"_s, title, Dialogs::Buttons::OkCancel});
+    if (answer == Dialogs::Answer::Cancel) {
+        dialogs().message(this, {u"Print Job Canceled"_s, title});
+        return;
+    }
+    printCard();
+}
+
+void Form4::printCard()
+{
+    const BizRecord card = shownCard();
+    const auto printer = Printing::open(u"Business Phone"_s);
+    for (const QString &line : printedCard(card))
+        printer->printLine(line);
+    if (!printer->endDocument())
+        dialogs().message(
+            this, {u"There was a problem printing to your printer."_s, u"Printer Problem"_s});
+}
+
+void Form4::Command6_Click()
+{
+    Text12->setGeometry(twipsRect(2300, 360, 6990, 3975, this));
+    Frame6->show();
+    Frame6->raise();
+    Text12->raise();
+    Frame4->hide();
+    Frame5->hide();
+}
+
+void Form4::Command7_Click()
+{
+    Text12->setGeometry(twipsRect(6480, 360, 2775, 3975, this));
+    Frame6->hide();
+    Frame4->show();
+    Frame5->show();
+}
+
+BizStore::ListBy Form4::listBy() const
+{
+    return Opt == u"1"_s ? BizStore::ListBy::Contact : BizStore::ListBy::Company;
+}
+
+BizRecord Form4::shownCard() const
+{
+    BizRecord card;
+    card.Company = Text1->text();
+    card.Contact = Text2->text();
+    card.Address = boxText(Text3);
+    card.City = Text4->text();
+    card.State = Text5->text();
+    card.Zip = Text6->text();
+    card.Phone1 = Text7->text();
+    card.Ext1 = Text8->text();
+    card.Phone2 = Text9->text();
+    card.Ext2 = Text10->text();
+    card.Fax = Text11->text();
+    card.EMail = Text15->text();
+    card.Notes = boxText(Text12);
+    return card;
+}
+
+void Form4::showCard(const BizRecord &card)
+{
+    Text1->setText(card.Company);
+    Text2->setText(card.Contact);
+    setBoxText(Text3, card.Address);
+    Text4->setText(card.City);
+    Text5->setText(card.State);
+    Text6->setText(card.Zip);
+    Text7->setText(card.Phone1);
+    Text8->setText(card.Ext1);
+    Text9->setText(card.Phone2);
+    Text10->setText(card.Ext2);
+    Text11->setText(card.Fax);
+    Text15->setText(card.EMail);
+    setBoxText(Text12, card.Notes);
+}
+
+void Form4::selectEntry(int row)
+{
+    {
+        const QSignalBlocker blocker(List1);
+        List1->setCurrentRow(row);
+    }
+    getpos();
+    getrec();
+    m_listShownRow = row;
+}
