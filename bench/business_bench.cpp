@@ -60,13 +60,20 @@ int main(int argc, char *argv[])
     writeBook(dir.filePath(QStringLiteral("biz.dat")));
 
     qsizetype sink = 0;
+    // The file read once from start to end through a buffer of a megabyte, doing nothing else.
     const double sequential = best(5, [&] {
         QFile file(QStringLiteral("biz.dat"));
-        if (file.open(QIODevice::ReadOnly))
-            sink += file.readAll().size();
+        if (!file.open(QIODevice::ReadOnly))
+            return;
+        QByteArray buffer(1 << 20, Qt::Uninitialized);
+        qint64 got = 0;
+        while ((got = file.read(buffer.data(), buffer.size())) > 0)
+            sink += got;
     });
     const double refresh = best(
         5, [&] { sink += sortedAsListBox(BizStore().names(BizStore::ListBy::Company)).size(); });
+    const double namesOnly =
+        best(5, [&] { sink += BizStore().names(BizStore::ListBy::Company).size(); });
     const double perRecord = best(2, [&] {
         const RecordFile file(QStringLiteral("biz.dat"), BizRecord::Length);
         QStringList names;
@@ -84,6 +91,7 @@ int main(int argc, char *argv[])
     std::printf("biz.dat: %d cards, %.1f MB\n", Cards, Cards * double(BizRecord::Length) / 1e6);
     std::printf("sequential read         %8.1f ms\n", sequential);
     std::printf("list refresh (store)    %8.1f ms\n", refresh);
+    std::printf("  of which reading      %8.1f ms\n", namesOnly);
     std::printf("record-at-a-time loop   %8.1f ms\n", perRecord);
     std::printf("window refresh          %8.1f ms\n", windowRefresh);
     std::printf("refresh / sequential read   %6.2fx  (goal <= 3x)\n", refresh / sequential);

@@ -59,6 +59,10 @@ QLabel *label(const char *name, const QString &caption, QWidget *parent, int lef
 {
     auto *text = named<QLabel>(name, parent);
     text->setText(caption);
+    // The captions fit their room beside the boxes and option buttons at the design's size.
+    QFont small = text->font();
+    small.setPointSize(8);
+    text->setFont(small);
     setTwipsGeometry(text, left, top, width, 255);
     return text;
 }
@@ -103,17 +107,17 @@ Form4::Form4(QWidget *parent) : Form(parent)
     label("Label8", u"List"_s, Frame3, 120, 0, 1200);
 
     Frame4 = frame("Frame4", this, 2160, 120, 4095, 4335);
-    label("Label13", u"Contacts"_s, Frame4, 120, 0, 1200);
-    label("Label14", u"Company"_s, Frame4, 120, 240, 720);
-    label("Label3", u"Contact"_s, Frame4, 120, 600, 720);
-    label("Label2", u"Address"_s, Frame4, 120, 1080, 1080);
-    label("Label4", u"City"_s, Frame4, 120, 1680, 1080);
-    label("Label5", u"State"_s, Frame4, 120, 2160, 1080);
+    label("Label13", u"Contacts"_s, Frame4, 60, 0, 1200);
+    label("Label14", u"Company"_s, Frame4, 60, 240, 780);
+    label("Label3", u"Contact"_s, Frame4, 60, 600, 780);
+    label("Label2", u"Address"_s, Frame4, 60, 1080, 1080);
+    label("Label4", u"City"_s, Frame4, 60, 1680, 1080);
+    label("Label5", u"State"_s, Frame4, 60, 2160, 1080);
     label("Label6", u"Zip"_s, Frame4, 1740, 2160, 600);
-    label("Label7", u"Phone 1"_s, Frame4, 120, 2760, 1080);
-    label("Label9", u"Phone 2"_s, Frame4, 120, 3120, 1080);
-    label("Label10", u"Fax"_s, Frame4, 120, 3480, 1080);
-    label("Label11", u"Email"_s, Frame4, 120, 3840, 1080);
+    label("Label7", u"Phone 1"_s, Frame4, 60, 2760, 1080);
+    label("Label9", u"Phone 2"_s, Frame4, 60, 3120, 1080);
+    label("Label10", u"Fax"_s, Frame4, 60, 3480, 1080);
+    label("Label11", u"Email"_s, Frame4, 60, 3840, 1080);
     Option1 = named<QRadioButton>("Option1", Frame4);
     setTwipsGeometry(Option1, 840, 240, 255, 255);
     Option1->setToolTip(u"List by company"_s);
@@ -128,6 +132,9 @@ Form4::Form4(QWidget *parent) : Form(parent)
 
     List1 = named<QListWidget>("List1", this);
     setTwipsGeometry(List1, 240, 360, 1695, 3960);
+    // Entries are padded to the full name width: no scroll bar, no ellipsis for the spaces.
+    List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    List1->setTextElideMode(Qt::ElideNone);
 
     Text1 = lineBox("Text1", this, 3360, 360, 2655, 285);
     Text2 = lineBox("Text2", this, 3360, 720, 2655, 285);

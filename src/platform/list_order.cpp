@@ -1,25 +1,24 @@
 #include "list_order.h"
 
 #include <algorithm>
+#include <numeric>
 #include <vector>
 
 QStringList sortedAsListBox(const QStringList &entries)
 {
-    // Fold each entry once; comparing folded keys is far cheaper than folding per comparison.
-    struct Key
-    {
-        QString folded;
-        qsizetype index;
-    };
-    std::vector<Key> keys;
-    keys.reserve(size_t(entries.size()));
-    for (qsizetype i = 0; i < entries.size(); ++i)
-        keys.push_back({entries.at(i).toCaseFolded(), i});
-    std::stable_sort(keys.begin(), keys.end(),
-                     [](const Key &a, const Key &b) { return a.folded < b.folded; });
+    // Fold each entry once and sort positions, not strings: comparing folded keys is far
+    // cheaper than folding in every comparison.
+    QStringList folded;
+    folded.reserve(entries.size());
+    for (const QString &entry : entries)
+        folded.append(entry.toCaseFolded());
+    std::vector<qsizetype> order(size_t(entries.size()));
+    std::iota(order.begin(), order.end(), qsizetype(0));
+    std::stable_sort(order.begin(), order.end(),
+                     [&folded](qsizetype a, qsizetype b) { return folded.at(a) < folded.at(b); });
     QStringList sorted;
     sorted.reserve(entries.size());
-    for (const Key &key : keys)
-        sorted.append(entries.at(key.index));
+    for (const qsizetype i : order)
+        sorted.append(entries.at(i));
     return sorted;
 }
