@@ -29,11 +29,14 @@ namespace {
 
 constexpr int CardLength = 2042;
 
-// A card as biz.dat keeps it: number, company and contact, every other field never written.
+// A card as biz.dat keeps it: number, company and contact, every other field never written
+// (a null name too).
 QByteArray card(qint16 recNo, const QByteArray &company, const QByteArray &contact = QByteArray())
 {
-    QByteArray bytes = le16(recNo) + padded(company, 40);
-    bytes += contact.isNull() ? QByteArray(40, '\0') : padded(contact, 40);
+    const auto field = [](const QByteArray &text) {
+        return text.isNull() ? QByteArray(40, '\0') : padded(text, 40);
+    };
+    QByteArray bytes = le16(recNo) + field(company) + field(contact);
     return bytes + QByteArray(CardLength - bytes.size(), '\0');
 }
 
@@ -95,6 +98,7 @@ private slots:
     void namesAreCutAndPadded();
     void everyFieldHasItsPlace();
     void partialLastRecordIsNotACard();
+    void onePassMatchesRecordByRecord();
     void listSortsIgnoringCase();
     void sameNameFindsTheLowerRecord();
     void contactModeListsContacts();
@@ -228,6 +232,29 @@ void TestBusiness::partialLastRecordIsNotACard()
     QCOMPARE(entries(window), QStringList({name(u"Acme"_s), name(u"Bolt"_s)}));
     QCOMPARE(BizStore().names(BizStore::ListBy::Company).size(), 2);
     QCOMPARE(BizStore().find(BizStore::ListBy::Company, u"Part"), 0);
+}
+
+void TestBusiness::onePassMatchesRecordByRecord()
+{
+    WorkDir dir;
+    QByteArray cut = card(3, "Ab");
+    cut[5] = '\0'; // a zero byte inside a name ends it, as in a box
+    cut[6] = 'x';
+    dir.write(u"biz.dat"_s, card(1, "Acme", "Jo") + card(2, QByteArray(), "Jo") + cut +
+                                card(4, "Caf\xe9", "") + card(5, "Acme", "jo"));
+    const BizStore store;
+    for (const BizStore::ListBy by : {BizStore::ListBy::Company, BizStore::ListBy::Contact}) {
+        QStringList oneAtATime;
+        for (int n = 1; n <= store.count(); ++n) {
+            const BizRecord read = store.read(n);
+            oneAtATime.append(by == BizStore::ListBy::Company ? read.Company : read.Contact);
+        }
+        QCOMPARE(store.names(by), oneAtATime);
+        for (const QString &name : std::as_const(oneAtATime))
+            QCOMPARE(store.find(by, name), int(oneAtATime.indexOf(name)) + 1);
+    }
+    QCOMPARE(store.names(BizStore::ListBy::Company).at(2), u"Ab "_s);
+    QCOMPARE(store.find(BizStore::ListBy::Contact, name(u"JO"_s)), 0);
 }
 
 void TestBusiness::listSortsIgnoringCase()
@@ -381,11 +408,23 @@ void TestBusiness::fullBookTakesNoMoreCards()
         QVERIFY(file.open(QIODevice::WriteOnly));
         QVERIFY(file.write(card(1, "Acme")) == CardLength);
         QVERIFY(file.resize(qint64(BizStore::MaxRecords + 1) * CardLength)); // one record too many
+        // Cards far into the file, past the first blocks the list reads, and the last one.
+        for (const int n : {600, 1200, BizStore::MaxRecords, BizStore::MaxRecords + 1}) {
+            QVERIFY(file.seek(qint64(n - 1) * CardLength));
+            file.write(card(qint16(n), "Card " + QByteArray::number(n)));
+        }
     }
     Form4 window;
     window.show();
     QCOMPARE(window.Numbrecords, qint16(BizStore::MaxRecords));
-    QCOMPARE(entries(window).size(), BizStore::MaxRecords);
+    const QStringList listed = entries(window);
+    QCOMPARE(listed.size(), BizStore::MaxRecords);
+    QCOMPARE(listed.mid(listed.size() - 4),
+             QStringList({name(u"Acme"_s), name(u"Card 1200"_s), name(u"Card 32767"_s),
+                          name(u"Card 600"_s)}));
+    QCOMPARE(BizStore().find(BizStore::ListBy::Company, name(u"Card 600"_s)), 600);
+    QCOMPARE(BizStore().find(BizStore::ListBy::Company, name(u"Card 32767"_s)), 32767);
+    QCOMPARE(BizStore().find(BizStore::ListBy::Company, name(u"Card 32768"_s)), 0);
     // Records never written sort first and show the lowest of them, record 2.
     QCOMPARE(window.position, qint16(2));
     m_dialogs->answerMessage(Dialogs::Answer::Ok, u"The business phone book is full."_s);
