@@ -521,6 +521,7 @@ void TestBusiness::printCancelledOrFailed()
     m_dialogs->answerMessage(Dialogs::Answer::Ok, u"      Do you want Print Now ?"_s);
     m_dialogs->answerMessage(Dialogs::Answer::Ok,
                              u"There was a problem printing to your printer."_s);
+    QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
     window.Command5_Click();
     QCOMPARE(m_dialogs->lastAsked().message.title, u"Printer Problem"_s);
     QCOMPARE(m_dialogs->lastAsked().message.buttons, Dialogs::Buttons::Ok);
