@@ -135,6 +135,7 @@ Form4::Form4(QWidget *parent) : Form(parent)
     // Entries are padded to the full name width: no scroll bar, no ellipsis for the spaces.
     List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     List1->setTextElideMode(Qt::ElideNone);
+    List1->setUniformItemSizes(true); // a full book lists 32767 names
 
     Text1 = lineBox("Text1", this, 3360, 360, 2655, 285);
     Text2 = lineBox("Text2", this, 3360, 720, 2655, 285);

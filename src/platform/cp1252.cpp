@@ -43,10 +43,10 @@ namespace Cp1252 {
 QString decode(QByteArrayView bytes)
 {
     const Tables &t = tables();
-    QString out;
-    out.reserve(bytes.size());
+    QString out(bytes.size(), Qt::Uninitialized);
+    QChar *to = out.data();
     for (const char b : bytes)
-        out.append(t.toUnicode[static_cast<unsigned char>(b)]);
+        *to++ = t.toUnicode[static_cast<unsigned char>(b)];
     return out;
 }
 
