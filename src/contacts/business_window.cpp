@@ -24,55 +24,41 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-template <typename T> T *named(const char *name, QWidget *parent)
+// A control named as the window's code knows it, at its place in twips.
+template <typename T>
+T *placed(const char *name, QWidget *parent, int left, int top, int width, int height)
 {
     auto *widget = new T(parent);
     widget->setObjectName(QLatin1String(name));
+    setTwipsGeometry(widget, left, top, width, height);
     return widget;
-}
-
-QLineEdit *lineBox(const char *name, QWidget *parent, int left, int top, int width, int height)
-{
-    auto *box = named<QLineEdit>(name, parent);
-    setTwipsGeometry(box, left, top, width, height);
-    return box;
 }
 
 QPlainTextEdit *multiLineBox(const char *name, QWidget *parent, int left, int top, int width,
                              int height)
 {
-    auto *box = named<QPlainTextEdit>(name, parent);
+    auto *box = placed<QPlainTextEdit>(name, parent, left, top, width, height);
     box->setTabChangesFocus(true);
-    setTwipsGeometry(box, left, top, width, height);
-    return box;
-}
-
-QGroupBox *frame(const char *name, QWidget *parent, int left, int top, int width, int height)
-{
-    auto *box = named<QGroupBox>(name, parent);
-    setTwipsGeometry(box, left, top, width, height);
     return box;
 }
 
 QLabel *label(const char *name, const QString &caption, QWidget *parent, int left, int top,
               int width)
 {
-    auto *text = named<QLabel>(name, parent);
+    auto *text = placed<QLabel>(name, parent, left, top, width, 255);
     text->setText(caption);
     // The captions fit their room beside the boxes and option buttons at the design's size.
     QFont small = text->font();
     small.setPointSize(8);
     text->setFont(small);
-    setTwipsGeometry(text, left, top, width, 255);
     return text;
 }
 
 QPushButton *button(const char *name, const QString &caption, QWidget *parent, int left, int top,
                     int width, int height)
 {
-    auto *command = named<QPushButton>(name, parent);
+    auto *command = placed<QPushButton>(name, parent, left, top, width, height);
     command->setText(caption);
-    setTwipsGeometry(command, left, top, width, height);
     return command;
 }
 
@@ -99,14 +85,13 @@ Form4::Form4(QWidget *parent) : Form(parent)
     resizeTwips(this, 9495, 5295);
 
     // Frames first, so the boxes lie above them.
-    Frame1 = named<QFrame>("Frame1", this);
+    Frame1 = placed<QFrame>("Frame1", this, 0, 0, 9495, 4575);
     Frame1->setFrameShape(QFrame::StyledPanel);
-    setTwipsGeometry(Frame1, 0, 0, 9495, 4575);
 
-    Frame3 = frame("Frame3", this, 120, 120, 1935, 4335);
+    Frame3 = placed<QGroupBox>("Frame3", this, 120, 120, 1935, 4335);
     label("Label8", u"List"_s, Frame3, 120, 0, 1200);
 
-    Frame4 = frame("Frame4", this, 2160, 120, 4095, 4335);
+    Frame4 = placed<QGroupBox>("Frame4", this, 2160, 120, 4095, 4335);
     label("Label13", u"Contacts"_s, Frame4, 60, 0, 1200);
     label("Label14", u"Company"_s, Frame4, 60, 240, 780);
     label("Label3", u"Contact"_s, Frame4, 60, 600, 780);
@@ -118,45 +103,42 @@ Form4::Form4(QWidget *parent) : Form(parent)
     label("Label9", u"Phone 2"_s, Frame4, 60, 3120, 1080);
     label("Label10", u"Fax"_s, Frame4, 60, 3480, 1080);
     label("Label11", u"Email"_s, Frame4, 60, 3840, 1080);
-    Option1 = named<QRadioButton>("Option1", Frame4);
-    setTwipsGeometry(Option1, 840, 240, 255, 255);
+    Option1 = placed<QRadioButton>("Option1", Frame4, 840, 240, 255, 255);
     Option1->setToolTip(u"List by company"_s);
-    Option2 = named<QRadioButton>("Option2", Frame4);
-    setTwipsGeometry(Option2, 840, 600, 255, 255);
+    Option2 = placed<QRadioButton>("Option2", Frame4, 840, 600, 255, 255);
     Option2->setToolTip(u"List by contact"_s);
 
-    Frame5 = frame("Frame5", this, 6360, 120, 3015, 4335);
+    Frame5 = placed<QGroupBox>("Frame5", this, 6360, 120, 3015, 4335);
     label("label12", u"Notes"_s, Frame5, 120, 0, 1200);
-    Frame6 = frame("Frame6", this, 2160, 120, 7215, 4335);
+    Frame6 = placed<QGroupBox>("Frame6", this, 2160, 120, 7215, 4335);
     Frame6->hide();
 
-    List1 = named<QListWidget>("List1", this);
-    setTwipsGeometry(List1, 240, 360, 1695, 3960);
+    List1 = placed<QListWidget>("List1", this, 240, 360, 1695, 3960);
     // Entries are padded to the full name width: no scroll bar, no ellipsis for the spaces.
     List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     List1->setTextElideMode(Qt::ElideNone);
     List1->setUniformItemSizes(true); // a full book lists 32767 names
 
-    Text1 = lineBox("Text1", this, 3360, 360, 2655, 285);
-    Text2 = lineBox("Text2", this, 3360, 720, 2655, 285);
+    Text1 = placed<QLineEdit>("Text1", this, 3360, 360, 2655, 285);
+    Text2 = placed<QLineEdit>("Text2", this, 3360, 720, 2655, 285);
     Text3 = multiLineBox("Text3", this, 3360, 1200, 2655, 495);
     Text3->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Text4 = lineBox("Text4", this, 3360, 1800, 2655, 285);
-    Text5 = lineBox("Text5", this, 3360, 2280, 495, 285);
-    Text6 = lineBox("Text6", this, 4560, 2280, 1455, 285);
-    Text7 = lineBox("Text7", this, 3360, 2880, 2055, 285);
-    Text8 = lineBox("Text8", this, 5400, 2880, 615, 285);
-    Text9 = lineBox("Text9", this, 3360, 3240, 2055, 285);
-    Text10 = lineBox("Text10", this, 5400, 3240, 615, 285);
-    Text11 = lineBox("Text11", this, 3360, 3600, 2655, 285);
-    Text15 = lineBox("Text15", this, 3360, 3960, 2655, 285);
+    Text4 = placed<QLineEdit>("Text4", this, 3360, 1800, 2655, 285);
+    Text5 = placed<QLineEdit>("Text5", this, 3360, 2280, 495, 285);
+    Text6 = placed<QLineEdit>("Text6", this, 4560, 2280, 1455, 285);
+    Text7 = placed<QLineEdit>("Text7", this, 3360, 2880, 2055, 285);
+    Text8 = placed<QLineEdit>("Text8", this, 5400, 2880, 615, 285);
+    Text9 = placed<QLineEdit>("Text9", this, 3360, 3240, 2055, 285);
+    Text10 = placed<QLineEdit>("Text10", this, 5400, 3240, 615, 285);
+    Text11 = placed<QLineEdit>("Text11", this, 3360, 3600, 2655, 285);
+    Text15 = placed<QLineEdit>("Text15", this, 3360, 3960, 2655, 285);
     Text12 = multiLineBox("Text12", this, 6480, 360, 2775, 3975);
     Text12->setLineWrapMode(QPlainTextEdit::NoWrap);
     Text12->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text12->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
     // The grey bar behind the buttons.
-    Text13 = lineBox("Text13", this, 0, 4680, 9495, 615);
+    Text13 = placed<QLineEdit>("Text13", this, 0, 4680, 9495, 615);
     Text13->setReadOnly(true);
     Text13->setFocusPolicy(Qt::NoFocus);
     QPalette grey = Text13->palette();
@@ -200,6 +182,12 @@ Form4::Form4(QWidget *parent) : Form(parent)
     connect(Command5, &QPushButton::clicked, this, &Form4::Command5_Click);
     connect(Command6, &QPushButton::clicked, this, &Form4::Command6_Click);
     connect(Command7, &QPushButton::clicked, this, &Form4::Command7_Click);
+}
+
+Form4::~Form4()
+{
+    // The list may report selection changes while it is torn down; this window is gone then.
+    List1->blockSignals(true);
 }
 
 void Form4::Form_Load()

@@ -24,6 +24,7 @@ class Form4 : public Form
 
 public:
     explicit Form4(QWidget *parent = nullptr);
+    ~Form4() override;
 
     qint16 position = 0;    // the shown card's record number
     qint16 Numbrecords = 0; // records in biz.dat, as last counted
