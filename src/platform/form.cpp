@@ -7,8 +7,15 @@
 
 Form::Form(QWidget *parent) : QWidget(parent)
 {
-    new ActivationWatcher(
+    m_activationWatcher = new ActivationWatcher(
         this, [this] { Form_Activate(); }, [this] { Form_Deactivate(); });
+}
+
+Form::~Form()
+{
+    // A window destroyed while active is deactivated on its way out, when the window's own
+    // steps are gone: stop watching first.
+    delete m_activationWatcher;
 }
 
 void Form::load()
