@@ -9,6 +9,7 @@
 #include "scripted_dialogs.h"
 #include "work_dir.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -595,6 +596,16 @@ void TestBusiness::configuredAndChosenFonts()
     QVERIFY(!zip->font().bold());
     QCOMPARE(zip->font().pointSize(), 15);
     QCOMPARE(dir.read(u"config.dat"_s), config); // not saved
+
+    // Coming back to the window reads config.dat again and applies its size.
+    QWidget other;
+    other.show();
+    QApplication::setActiveWindow(&other);
+    config.replace(2074, 2, le16(9));
+    dir.write(u"config.dat"_s, config);
+    QApplication::setActiveWindow(&window);
+    for (const QWidget *box : std::initializer_list<const QWidget *>{company, zip, notes, list})
+        QCOMPARE(box->font().pointSize(), 9);
 }
 
 void TestBusiness::toolbarOpensTheWindow()
