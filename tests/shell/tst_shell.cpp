@@ -24,8 +24,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QByteArray setupBytes(const QByteArray &hour, qint16 startup, qint16 port, const QByteArray &program,
-                      const QByteArray &sound)
+QByteArray setupBytes(const QByteArray &hour, qint16 startup, qint16 port,
+                      const QByteArray &program, const QByteArray &sound)
 {
     return le16(0) + padded(hour, 10) + le16(startup) + le16(port) + padded(program, 50) +
            padded(sound, 50);
@@ -43,8 +43,7 @@ QByteArray configBytes(const QFont &font, int length)
     return bytes;
 }
 
-template <typename T>
-T *child(QWidget *parent, const char *name)
+template <typename T> T *child(QWidget *parent, const char *name)
 {
     T *found = parent->findChild<T *>(QLatin1String(name));
     if (!found)
@@ -196,9 +195,10 @@ void TestShell::menusAreNamed()
     {
         const char *name;
         const char *caption;
-    } commands[] = {{"fontmnu", "Fonts"},   {"prefmenu", "Preferences"}, {"exitmenu", "Exit"},
-                    {"smallcal", "Calender"}, {"launchit", "Launch"},     {"dialmnu", "Dialer"},
-                    {"soundmnu", "Sound"},  {"aboutit", "About"},        {"contentmnu", "Contents"}};
+    } commands[] = {
+        {"fontmnu", "Fonts"},     {"prefmenu", "Preferences"}, {"exitmenu", "Exit"},
+        {"smallcal", "Calender"}, {"launchit", "Launch"},      {"dialmnu", "Dialer"},
+        {"soundmnu", "Sound"},    {"aboutit", "About"},        {"contentmnu", "Contents"}};
     for (const auto &command : commands) {
         auto *action = window.findChild<QAction *>(QLatin1String(command.name));
         QVERIFY2(action, command.name);
@@ -226,15 +226,19 @@ void TestShell::toolbarRowsWriteTheStatusPanels()
     WorkingDate::setFromText(u"1/1/1990");
     window.Toolbar1_ButtonClick(QStringLiteral("Bills"));
     QCOMPARE(panel2->text(), QStringLiteral("kept"));
-    QCOMPARE(panel3->text(), QStringLiteral("HINT : Click the Sum Button to Update the Total Amount box"));
+    QCOMPARE(panel3->text(),
+             QStringLiteral("HINT : Click the Sum Button to Update the Total Amount box"));
     QCOMPARE(WorkingDate::current(), QDate(2026, 12, 10));
     window.Toolbar1_ButtonClick(QStringLiteral("sound"));
-    QCOMPARE(panel3->text(), QStringLiteral("HINT : Click the Sum Button to Update the Total Amount box"));
+    QCOMPARE(panel3->text(),
+             QStringLiteral("HINT : Click the Sum Button to Update the Total Amount box"));
     QCOMPARE(panel2->text(), QString());
     window.Toolbar1_ButtonClick(QStringLiteral("reminder")); // keys match case-sensitively
-    QCOMPARE(panel3->text(), QStringLiteral("HINT : Click the Sum Button to Update the Total Amount box"));
+    QCOMPARE(panel3->text(),
+             QStringLiteral("HINT : Click the Sum Button to Update the Total Amount box"));
     window.Toolbar1_ButtonClick(QStringLiteral("Reminder"));
-    QCOMPARE(panel3->text(), QStringLiteral("HINT : Date format Month/Day/Year - Example: 12/5/97"));
+    QCOMPARE(panel3->text(),
+             QStringLiteral("HINT : Date format Month/Day/Year - Example: 12/5/97"));
 }
 
 void TestShell::fontsWritesConfigEvenWhenCancelled()
@@ -283,15 +287,18 @@ void TestShell::preferencesShowTheFileWithItsPadding()
     form.show();
     QCOMPARE(child<QLineEdit>(&form, "Text3")->text(), QStringLiteral("8 AM      "));
     QCOMPARE(child<QLineEdit>(&form, "Text4")->text(), QStringLiteral("AM"));
-    QCOMPARE(child<QLineEdit>(&form, "Text1")->text(), QString::fromLatin1(padded("C:\\prog.exe", 50)));
-    QCOMPARE(child<QLineEdit>(&form, "Text2")->text(), QString::fromLatin1(padded("d:\\x.wav", 50)));
+    QCOMPARE(child<QLineEdit>(&form, "Text1")->text(),
+             QString::fromLatin1(padded("C:\\prog.exe", 50)));
+    QCOMPARE(child<QLineEdit>(&form, "Text2")->text(),
+             QString::fromLatin1(padded("d:\\x.wav", 50)));
     QVERIFY(child<QRadioButton>(&form, "Option1_4")->isChecked());
     QVERIFY(child<QRadioButton>(&form, "Option2_3")->isChecked());
     QCOMPARE(form.startup, qint16(4));
     QCOMPARE(form.portnumb, qint16(3));
     // Saved back unchanged.
     const QByteArray before = dir.read(QStringLiteral("setup.dat"));
-    m_dialogs->answerMessage(Dialogs::Answer::Yes, QStringLiteral("Do you want to Save Your Preferences ?"));
+    m_dialogs->answerMessage(Dialogs::Answer::Yes,
+                             QStringLiteral("Do you want to Save Your Preferences ?"));
     child<QPushButton>(&form, "Command2")->click();
     QCOMPARE(dir.read(QStringLiteral("setup.dat")), before);
 }

@@ -96,9 +96,10 @@ void ScriptedDialogs::answerSaveFile(const QString &path)
 bool ScriptedDialogs::take(Asked::Kind kind, const QString &what, Step &step)
 {
     if (m_script.isEmpty()) {
-        QTest::qFail(qPrintable(QStringLiteral("unexpected %1: %2")
-                                    .arg(QLatin1String(kindName(kind)), what)),
-                     __FILE__, __LINE__);
+        QTest::qFail(
+            qPrintable(
+                QStringLiteral("unexpected %1: %2").arg(QLatin1String(kindName(kind)), what)),
+            __FILE__, __LINE__);
         return false;
     }
     step = m_script.takeFirst();
