@@ -2,6 +2,7 @@
 #include "shell/preferences_window.h"
 #include "shell/toolbar_table.h"
 
+#include "platform/form.h"
 #include "platform/status_panels.h"
 #include "platform/working_date.h"
 
@@ -13,7 +14,9 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
@@ -51,6 +54,19 @@ template <typename T> T *child(QWidget *parent, const char *name)
     return found;
 }
 
+// Counts the steps a window runs.
+class CountingForm : public Form
+{
+public:
+    int loads = 0, activations = 0, deactivations = 0, unloads = 0;
+
+protected:
+    void Form_Load() override { ++loads; }
+    void Form_Activate() override { ++activations; }
+    void Form_Deactivate() override { ++deactivations; }
+    void Form_Unload() override { ++unloads; }
+};
+
 } // namespace
 
 class TestShell : public QObject
@@ -76,6 +92,7 @@ private slots:
     void noAnswerSavesNothingAndStays();
     void preferencesCreateTheirOwnDefaults();
     void windowsOpenOnce();
+    void childWindowsRunTheirSteps();
 
 private:
     ScriptedDialogs *m_dialogs = nullptr;
@@ -364,6 +381,40 @@ void TestShell::windowsOpenOnce()
     QCOMPARE(child<QLabel>(about, "Label1")->text(), QStringLiteral("Velmora  (32 bit)"));
     about->close();
     QTRY_VERIFY(!window.toolWindow(ToolWindowId::Form12));
+}
+
+void TestShell::childWindowsRunTheirSteps()
+{
+    QMainWindow frame;
+    auto *area = new QMdiArea(&frame);
+    frame.setCentralWidget(area);
+    frame.show();
+    QApplication::setActiveWindow(&frame);
+    auto *first = new CountingForm;
+    auto *second = new CountingForm;
+    QMdiSubWindow *firstSub = area->addSubWindow(first);
+    firstSub->setAttribute(Qt::WA_DeleteOnClose);
+    firstSub->show();
+    area->setActiveSubWindow(firstSub);
+    QCOMPARE(first->loads, 1);
+    QCOMPARE(first->activations, 1);
+    QMdiSubWindow *secondSub = area->addSubWindow(second);
+    secondSub->show();
+    area->setActiveSubWindow(secondSub);
+    QCOMPARE(first->deactivations, 1);
+    QCOMPARE(second->activations, 1);
+    area->setActiveSubWindow(firstSub);
+    QCOMPARE(first->activations, 2);
+    QCOMPARE(first->loads, 1);
+
+    // Closing from the window's own code takes its frame along.
+    QPointer<QMdiSubWindow> closing = firstSub;
+    QPointer<CountingForm> closed = first;
+    first->unload();
+    QCOMPARE(first->unloads, 1);
+    QTRY_VERIFY(!closing);
+    QVERIFY(!closed);
+    QCOMPARE(area->subWindowList().size(), 1);
 }
 
 QTEST_MAIN(TestShell)
