@@ -57,6 +57,7 @@ private:
         QFont font;
         QColor color;
     };
+    Step &enqueue(Asked::Kind kind);
     bool take(Asked::Kind kind, const QString &what, Step &step);
 
     QList<Step> m_script;
