@@ -1,5 +1,7 @@
 #include "calendar/calendar_arithmetic.h"
 #include "calendar/month_grid.h"
+#include "calendar/note_file.h"
+#include "calendar/personal_file.h"
 
 #include "platform/working_date.h"
 
@@ -37,6 +39,21 @@ MonthGridSettings plainSettings()
     return settings;
 }
 
+QByteArray noteBytes(qint16 recNo, const QByteArray &key, const QByteArray &text)
+{
+    return le16(recNo) + padded(key, 40) + padded(text, 300);
+}
+
+QByteArray personBytes(qint16 recNo, const QList<QByteArray> &fields)
+{
+    QByteArray bytes = le16(recNo);
+    for (int i = 0; i < PersonRecord::FieldCount; ++i)
+        bytes += padded(fields.value(i), i == PersonRecord::Notes ? 500 : 40);
+    return bytes;
+}
+
+const QByteArray BlankNote = noteBytes(1, "", " ");
+
 QStringList cellTexts(const MonthGrid &grid)
 {
     QStringList texts;
@@ -68,6 +85,13 @@ private slots:
     void cellsAreDisplayOnly();
     void steps_data();
     void steps();
+
+    // note.dat and personal.dat.
+    void newNoteFileHoldsTwoPlaceholders();
+    void notesReadAsStoredAndWriteBackByteForByte();
+    void notesCountWholeRecordsOnly();
+    void personalPlaceholderIsRewrittenInPlace();
+    void personFieldsSitAtTheirOffsets();
 
 private:
     ScriptedDialogs *m_dialogs = nullptr;
@@ -292,6 +316,89 @@ void TestCalendar::steps()
     QVERIFY(WorkingDate::set(from));
     QCOMPARE(grid.step(step), outcome);
     QCOMPARE(WorkingDate::current(), to.isValid() ? to : from);
+}
+
+void TestCalendar::newNoteFileHoldsTwoPlaceholders()
+{
+    WorkDir dir;
+    const NoteFile notes;
+    QVERIFY(!notes.exists());
+    notes.notecreate();
+    QVERIFY(notes.exists());
+    QCOMPARE(dir.read(u"note.dat"_s), BlankNote + noteBytes(2, "", " "));
+    QCOMPARE(notes.count(), 2);
+}
+
+void TestCalendar::notesReadAsStoredAndWriteBackByteForByte()
+{
+    WorkDir dir;
+    // cp1252: 0xFC is ü, 0x80 the euro sign; the note has a Windows line break.
+    const QByteArray stored = noteBytes(3, "M\xfcller", "5 \x80\r\nzweite Zeile");
+    QByteArray neverWritten = le16(4) + QByteArray(340, '\0');
+    neverWritten.replace(2, 3, "abc");
+    dir.write(u"note.dat"_s, BlankNote + BlankNote + stored + neverWritten);
+    const NoteFile notes;
+    const NoteRecord note = notes.read(3);
+    QCOMPARE(note.RecNo, qint16(3));
+    QCOMPARE(note.NoteKey, u"M\u00fcller"_s + QString(34, u' '));
+    QCOMPARE(note.NoteText, u"5 \u20ac\nzweite Zeile"_s + QString(283, u' '));
+    QCOMPARE(notes.read(4).NoteKey, u"abc"_s);
+    QCOMPARE(notes.read(4).NoteText, QString());
+    QCOMPARE(notes.read(9).NoteKey, QString()); // past the end
+
+    notes.write(3, note);
+    QCOMPARE(dir.read(u"note.dat"_s).mid(2 * 342, 342), stored);
+}
+
+void TestCalendar::notesCountWholeRecordsOnly()
+{
+    WorkDir dir;
+    dir.write(u"note.dat"_s, BlankNote + noteBytes(2, "x", "y") + "partial");
+    const NoteFile notes;
+    QCOMPARE(notes.count(), 2);
+    const QList<NoteRecord> all = notes.readAll();
+    QCOMPARE(all.size(), 2);
+    QCOMPARE(all.at(1).NoteKey.trimmed(), u"x"_s);
+}
+
+void TestCalendar::personalPlaceholderIsRewrittenInPlace()
+{
+    WorkDir dir;
+    const PersonalFile people;
+    people.createpersonal();
+    const QByteArray placeholder = le16(1) + padded("1", 40) + QByteArray(820, '\0');
+    QCOMPARE(dir.read(u"personal.dat"_s), placeholder);
+
+    const QByteArray entry = personBytes(2, {"Ann"});
+    dir.write(u"personal.dat"_s, personBytes(1, {"changed"}) + entry);
+    people.createpersonal();
+    QCOMPARE(dir.read(u"personal.dat"_s), placeholder + entry);
+}
+
+void TestCalendar::personFieldsSitAtTheirOffsets()
+{
+    WorkDir dir;
+    const QList<QByteArray> fields = {
+        "M\xfcller", "Main St 1", "Springfield", "IL",    "62701",
+        "555-0100",  "12",        "555-0101",    "a@b.c", "line one\r\nline two"};
+    const QByteArray stored = personBytes(2, fields);
+    QCOMPARE(stored.size(), PersonRecord::Length);
+    dir.write(u"personal.dat"_s, PersonalFile::placeholder().bytes() + stored + le16(3) + "tail");
+    const PersonalFile people;
+    QCOMPARE(people.count(), 2);
+    const PersonRecord person = people.read(2);
+    QCOMPARE(person.field(PersonRecord::Name), u"M\u00fcller"_s + QString(34, u' '));
+    QCOMPARE(person.field(PersonRecord::Email).trimmed(), u"a@b.c"_s);
+    QCOMPARE(person.field(PersonRecord::Notes).trimmed(), u"line one\nline two"_s);
+    // The placeholder's never-written fields read as empty boxes.
+    QCOMPARE(people.read(1).field(PersonRecord::City), QString());
+
+    const QList<PersonRecord> all = people.readAll();
+    QCOMPARE(all.size(), 3); // the partial tail counts as a record when read
+    QCOMPARE(all.at(2).field(PersonRecord::Name), u"tail"_s);
+
+    people.write(2, person);
+    QCOMPARE(dir.read(u"personal.dat"_s).mid(862, 862), stored);
 }
 
 QTEST_MAIN(TestCalendar)
