@@ -4,9 +4,11 @@
 
 #include <QEvent>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPushButton>
 
 namespace {
 
@@ -24,9 +26,19 @@ MonthGrid::MonthGrid(const MonthGridSettings &settings, QWidget *parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(1);
 
+    static const char *const captions[] = {"<<", "<", "Today", ">", ">>"};
+    auto *buttons = new QHBoxLayout;
+    for (int i = 0; i < int(m_buttons.size()); ++i) {
+        auto *button = new QPushButton(QLatin1String(captions[i]), this);
+        button->setObjectName(m_settings.buttonNames.at(i));
+        buttons->addWidget(button, i == Today ? 2 : 1);
+        m_buttons.at(i) = button;
+    }
+    layout->addLayout(buttons, 0, 0, 1, 7);
+
     m_heads = new QLabel(m_settings.columnHeads, this);
     m_heads->setObjectName(m_settings.headsLabelName);
-    layout->addWidget(m_heads, 0, 0, 1, 7);
+    layout->addWidget(m_heads, 1, 0, 1, 7);
 
     m_cells.reserve(CellCount);
     for (int i = 0; i < CellCount; ++i) {
@@ -38,7 +50,7 @@ MonthGrid::MonthGrid(const MonthGridSettings &settings, QWidget *parent)
         cell->setAlignment(Qt::AlignCenter);
         cell->setMinimumWidth(cell->fontMetrics().horizontalAdvance(QStringLiteral("000")));
         cell->installEventFilter(this);
-        layout->addWidget(cell, 1 + i / 7, i % 7);
+        layout->addWidget(cell, 2 + i / 7, i % 7);
         m_cells.append(cell);
     }
     paintOrdinary();

@@ -6,9 +6,12 @@
 #include <QString>
 #include <QWidget>
 
+#include <array>
+
 class QColor;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 
 // What sets one calendar window's grid apart from the others'.
 struct MonthGridSettings
@@ -16,14 +19,17 @@ struct MonthGridSettings
     QString cellName;       // the cells' control-array name: "Text1" makes Text1_0 ... Text1_41
     QString headsLabelName; // the label that carries the column heads
     QString columnHeads;
+    // The navigation buttons "<<", "<", "Today", ">", ">>", in that order.
+    std::array<QString, 5> buttonNames;
     bool marksWorkingDay = true;  // drawcal marks the working day's cell and sets daypos
     bool resetsTextColour = true; // drawcal turns every cell's text black
     Calendar::StepRules steps;
 };
 
-// The month calendar of the working date: 42 display-only day cells, row-major and Sunday
-// first, under a row of column heads. The month is always the working date's; the navigation
-// steps move the working date and leave the redraw to the window.
+// The month calendar of the working date: the navigation buttons, a row of column heads and 42
+// display-only day cells, row-major and Sunday first. The month is always the working date's;
+// the steps move the working date and leave the redraw to the window, which also connects the
+// buttons.
 class MonthGrid : public QWidget
 {
     Q_OBJECT
@@ -36,6 +42,8 @@ public:
     const MonthGridSettings &settings() const { return m_settings; }
     QLineEdit *cell(int index) const { return m_cells.at(index); }
     QLabel *heads() const { return m_heads; }
+    enum Button { PreviousYear, PreviousMonth, Today, NextMonth, NextYear };
+    QPushButton *button(Button which) const { return m_buttons.at(which); }
     // The window's label that drawcal writes the long date into.
     void setDateLabel(QLabel *label) { m_dateLabel = label; }
 
@@ -76,6 +84,7 @@ private:
 
     MonthGridSettings m_settings;
     QList<QLineEdit *> m_cells;
+    std::array<QPushButton *, 5> m_buttons;
     QLabel *m_heads;
     QLabel *m_dateLabel = nullptr;
 };
