@@ -1,5 +1,6 @@
 #include "tool_windows.h"
 
+#include "calendar/reminders_window.h"
 #include "shell/about_box.h"
 #include "shell/preferences_window.h"
 
@@ -7,6 +8,8 @@
 std::unique_ptr<QWidget> createToolWindow(ToolWindowId id)
 {
     switch (id) {
+    case ToolWindowId::Form8:
+        return std::make_unique<Form8>();
     case ToolWindowId::Form3:
         return std::make_unique<Form3>();
     case ToolWindowId::Form12:

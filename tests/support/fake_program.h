@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <optional>
+
+// A program for the program under test to start: a small shell script that hands the arguments
+// it was given back through a named pipe. Reading them waits for the script itself, not for a
+// time; a script that never runs gives up after a generous deadline.
+class FakeProgram
+{
+public:
+    // Writes the executable script at path.
+    explicit FakeProgram(const QString &path);
+    ~FakeProgram();
+    FakeProgram(const FakeProgram &) = delete;
+    FakeProgram &operator=(const FakeProgram &) = delete;
+
+    QString path() const { return m_path; }
+
+    // The arguments of the next run, each exactly as received; nothing when it did not run.
+    std::optional<QStringList> nextArguments();
+
+private:
+    QString m_path;
+    QTemporaryDir m_pipeDir;
+    QString m_pipe;
+};
