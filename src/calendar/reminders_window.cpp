@@ -1,6 +1,6 @@
 #include "reminders_window.h"
 
-#include "platform/dialogs.h"
+#include "platform/common_messages.h"
 #include "platform/file_guard.h"
 #include "platform/printer.h"
 #include "platform/sound_player.h"
@@ -17,19 +17,10 @@
 
 namespace {
 
-template <typename T>
-T *control(QWidget *parent, const char *name, int left, int top, int width, int height)
-{
-    auto *widget = new T(parent);
-    widget->setObjectName(QLatin1String(name));
-    setTwipsGeometry(widget, left, top, width, height);
-    return widget;
-}
-
 QPushButton *button(QWidget *parent, const char *name, const QString &caption, int left, int top,
                     int width, int height)
 {
-    auto *b = control<QPushButton>(parent, name, left, top, width, height);
+    auto *b = twipsControl<QPushButton>(parent, QLatin1String(name), left, top, width, height);
     b->setText(caption);
     return b;
 }
@@ -37,7 +28,7 @@ QPushButton *button(QWidget *parent, const char *name, const QString &caption, i
 QLabel *label(QWidget *parent, const char *name, const QString &caption, int left, int top,
               int width, int height)
 {
-    auto *l = control<QLabel>(parent, name, left, top, width, height);
+    auto *l = twipsControl<QLabel>(parent, QLatin1String(name), left, top, width, height);
     l->setText(caption);
     return l;
 }
@@ -73,25 +64,25 @@ Form8::Form8(QWidget *parent) : Form(parent)
     setWindowTitle(QStringLiteral("REMINDER"));
     resizeTwips(this, 9495, 5295);
 
-    Frame3 = control<QGroupBox>(this, "Frame3", 0, 0, 9495, 4620);
-    Frame1 = control<QGroupBox>(this, "Frame1", 120, 240, 4215, 4215);
-    Frame2 = control<QGroupBox>(this, "Frame2", 4560, 240, 4815, 4215);
+    Frame3 = twipsControl<QGroupBox>(this, QStringLiteral("Frame3"), 0, 0, 9495, 4620);
+    Frame1 = twipsControl<QGroupBox>(this, QStringLiteral("Frame1"), 120, 240, 4215, 4215);
+    Frame2 = twipsControl<QGroupBox>(this, QStringLiteral("Frame2"), 4560, 240, 4815, 4215);
 
     Label1 = label(this, "Label1", QStringLiteral("Reminder Name"), 240, 240, 2415, 240);
     Label2 = label(this, "Label2", QStringLiteral("Date"), 2880, 240, 1095, 240);
     Label3 = label(this, "Label3", QStringLiteral("Reminder Note"), 4680, 240, 2415, 240);
 
-    Text4 = control<QLineEdit>(this, "Text4", 240, 480, 2415, 285);
-    Text5 = control<QLineEdit>(this, "Text5", 2880, 480, 1095, 285);
-    List1 = control<QListWidget>(this, "List1", 240, 840, 2415, 3180);
-    List2 = control<QListWidget>(this, "List2", 2880, 840, 1095, 3180);
-    Text3 = control<QPlainTextEdit>(this, "Text3", 4680, 480, 4575, 3855);
+    Text4 = twipsControl<QLineEdit>(this, QStringLiteral("Text4"), 240, 480, 2415, 285);
+    Text5 = twipsControl<QLineEdit>(this, QStringLiteral("Text5"), 2880, 480, 1095, 285);
+    List1 = twipsControl<QListWidget>(this, QStringLiteral("List1"), 240, 840, 2415, 3180);
+    List2 = twipsControl<QListWidget>(this, QStringLiteral("List2"), 2880, 840, 1095, 3180);
+    Text3 = twipsControl<QPlainTextEdit>(this, QStringLiteral("Text3"), 4680, 480, 4575, 3855);
     Text3->setLineWrapMode(QPlainTextEdit::NoWrap);
     Text3->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text3->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
     // A grey bar behind the buttons.
-    Text2 = control<QLineEdit>(this, "Text2", 0, 4680, 9495, 615);
+    Text2 = twipsControl<QLineEdit>(this, QStringLiteral("Text2"), 0, 4680, 9495, 615);
     Text2->setReadOnly(true);
     Text2->setFocusPolicy(Qt::NoFocus);
     QPalette grey = Text2->palette();
@@ -286,13 +277,7 @@ void Form8::Command1_Click()
 
 void Form8::Command3_Click()
 {
-    Dialogs::Message question;
-    question.text = QStringLiteral("Delete ?");
-    question.title = QStringLiteral("Delete");
-    question.buttons = Dialogs::Buttons::YesNo;
-    question.icon = Dialogs::Icon::Critical;
-    question.defaultButton = 2;
-    if (dialogs().message(this, question) != Dialogs::Answer::Yes)
+    if (!confirmDelete(this))
         return;
     guarded(this, [this] {
         seekrec();
@@ -310,20 +295,12 @@ void Form8::Command3_Click()
 
 void Form8::Command4_Click()
 {
-    Dialogs::Message question;
-    question.text = QStringLiteral("      Do you want Print Now ?");
-    question.title = QStringLiteral("Velmora");
-    question.buttons = Dialogs::Buttons::OkCancel;
-    if (dialogs().message(this, question) != Dialogs::Answer::Ok)
+    if (!confirmPrintNow(this))
         return;
     const std::unique_ptr<LinePrinter> printer = Printing::open(QStringLiteral("Reminder"));
     printer->printLine(Text3->toPlainText());
     if (!printer->endDocument()) {
-        Dialogs::Message problem;
-        problem.text = QStringLiteral("Printer Problem");
-        problem.title = QStringLiteral("Velmora");
-        problem.icon = Dialogs::Icon::Exclamation;
-        dialogs().message(this, problem);
+        tell(this, QStringLiteral("Printer Problem"));
     }
 }
 

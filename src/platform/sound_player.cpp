@@ -76,10 +76,7 @@ struct Configured
 
 Configured configured(const QString &text)
 {
-    // A path that names a file is the program, spaces and all.
-    if (QFileInfo(text).isFile())
-        return {text, {}, true};
-    QStringList words = ProgramStart::splitCommandLine(text);
+    QStringList words = ProgramStart::commandWords(text);
     if (words.isEmpty())
         return {};
     const QString program = words.takeFirst();

@@ -3,6 +3,9 @@
 #include "calendar/reminders_window.h"
 #include "shell/about_box.h"
 #include "shell/preferences_window.h"
+#include "tools/expenses_window.h"
+#include "tools/launcher_window.h"
+#include "tools/sound_files_window.h"
 
 // One line a window: a later window is added here and nowhere else.
 std::unique_ptr<QWidget> createToolWindow(ToolWindowId id)
@@ -10,6 +13,12 @@ std::unique_ptr<QWidget> createToolWindow(ToolWindowId id)
     switch (id) {
     case ToolWindowId::Form8:
         return std::make_unique<Form8>();
+    case ToolWindowId::runit:
+        return std::make_unique<runit>();
+    case ToolWindowId::Form13:
+        return std::make_unique<Form13>();
+    case ToolWindowId::Form14:
+        return std::make_unique<Form14>();
     case ToolWindowId::Form3:
         return std::make_unique<Form3>();
     case ToolWindowId::Form12:

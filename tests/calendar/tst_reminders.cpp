@@ -7,6 +7,7 @@
 #include "platform/working_date.h"
 
 #include "fake_program.h"
+#include "pdf_text.h"
 #include "scripted_dialogs.h"
 #include "work_dir.h"
 
@@ -16,7 +17,6 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QTest>
 #include <QtEndian>
@@ -64,27 +64,6 @@ QStringList listEntries(QWidget *window, const char *name)
     for (int i = 0; i < list->count(); ++i)
         entries.append(list->item(i)->text());
     return entries;
-}
-
-QString pdfText(const QString &path)
-{
-    QProcess pdftotext;
-    pdftotext.start(u"pdftotext"_s, {u"-layout"_s, path, u"-"_s});
-    if (!pdftotext.waitForFinished())
-        return {};
-    return QString::fromUtf8(pdftotext.readAllStandardOutput());
-}
-
-// Executables of the given names in dir, for the sound program's search.
-void makePrograms(const QString &dir, const QStringList &names)
-{
-    for (const QString &name : names) {
-        QFile file(dir + u'/' + name);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("#!/bin/sh\n");
-        file.close();
-        file.setPermissions(file.permissions() | QFile::ExeOwner);
-    }
 }
 
 } // namespace
@@ -192,7 +171,7 @@ void TestReminders::soundCommand()
     QFETCH(QStringList, expectedArguments);
 
     QTemporaryDir dir;
-    makePrograms(dir.path(), installed);
+    makeExecutables(dir.path(), installed);
     SoundPlayer::setSearchPath({dir.path()});
     auto expand = [&](QString text) {
         return text.replace(u"<dir>"_s, dir.path()).replace(u"<chime>"_s, SoundPlayer::chimePath());

@@ -28,7 +28,8 @@ FakeProgram::FakeProgram(const QString &path)
     QFile script(path);
     if (script.open(QIODevice::WriteOnly)) {
         // Each argument ends in a zero byte, so blanks and line breaks inside one are kept.
-        script.write("#!/bin/sh\nprintf '%s\\0' \"$@\" > " + shellQuoted(m_pipe).toUtf8() + "\n");
+        script.write("#!/bin/sh\n{ [ $# -eq 0 ] || printf '%s\\0' \"$@\"; } > " +
+                     shellQuoted(m_pipe).toUtf8() + "\n");
         script.close();
         script.setPermissions(script.permissions() | QFile::ExeOwner | QFile::ExeUser);
     }
@@ -75,4 +76,15 @@ std::optional<QStringList> FakeProgram::nextArguments()
         start = end + 1;
     }
     return arguments;
+}
+
+void makeExecutables(const QString &dir, const QStringList &names)
+{
+    for (const QString &name : names) {
+        QFile file(dir + u'/' + name);
+        if (file.open(QIODevice::WriteOnly))
+            file.write("#!/bin/sh\n");
+        file.close();
+        file.setPermissions(file.permissions() | QFile::ExeOwner);
+    }
 }

@@ -28,3 +28,6 @@ private:
     QTemporaryDir m_pipeDir;
     QString m_pipe;
 };
+
+// Empty executables of these names in dir, for lookups of installed programs.
+void makeExecutables(const QString &dir, const QStringList &names);
