@@ -194,9 +194,11 @@ void Form8::showlist()
             ++position;
         }
     }
-    if (List1->count() > 0)
-        selectEntry(0);
     position = SavePos;
+    // The current reminder is the one selected and shown, so a save writes what is shown; a
+    // current record outside the list gives way to the first.
+    if (List1->count() > 0)
+        selectEntry(position >= 1 && position <= List1->count() ? position - 1 : 0);
 }
 
 void Form8::checkdate()
@@ -285,11 +287,8 @@ void Form8::Command3_Click()
         m_store.removeByShifting(position, Numbrecords);
         position = SavePos;
         removelist();
+        // Shows the reminder that moved into the deleted one's place.
         showlist();
-        // The reminder that moved into the deleted one's place; after deleting the last one,
-        // the one before it.
-        if (List1->count() > 0)
-            selectEntry(qBound(0, position - 1, List1->count() - 1));
     });
 }
 
@@ -299,9 +298,8 @@ void Form8::Command4_Click()
         return;
     const std::unique_ptr<LinePrinter> printer = Printing::open(QStringLiteral("Reminder"));
     printer->printLine(Text3->toPlainText());
-    if (!printer->endDocument()) {
+    if (!printer->endDocument())
         tell(this, QStringLiteral("Printer Problem"));
-    }
 }
 
 void Form8::selectEntry(int index)

@@ -88,6 +88,7 @@ private slots:
     void onlyTheFirstDueIsAnnouncedAndSavedInPlace();
     void startupValue3AnnouncesAtProgramStart();
     void addThenSaveAppends();
+    void savedReminderStaysCurrent();
     void deleteShiftsLaterReminders_data();
     void deleteShiftsLaterReminders();
     void printPrintsOnlyTheNote_data();
@@ -327,6 +328,29 @@ void TestReminders::addThenSaveAppends()
              reminder(3, "Renew passport", "4/1/26", "photos\r\nform"));
     QCOMPARE(listEntries(&window, "List1").size(), 3);
     QCOMPARE(listEntries(&window, "List2").at(2), u"4/1/26"_s.leftJustified(20));
+}
+
+void TestReminders::savedReminderStaysCurrent()
+{
+    WorkDir dir;
+    const QByteArray file = reminder(1, "One", "1/1/26", "n1") + reminder(2, "Two", "1/2/26", "n2");
+    dir.write(u"remind.dat"_s, file);
+    Form8 window;
+    window.show();
+    child<QListWidget>(&window, "List1")->setCurrentRow(1);
+    auto *note = child<QPlainTextEdit>(&window, "Text3");
+    note->setPlainText(u"first edit"_s);
+    child<QPushButton>(&window, "Command1")->click();
+    // After the save the list, the boxes and the current record agree ...
+    QCOMPARE(window.position, qint16(2));
+    QCOMPARE(child<QListWidget>(&window, "List1")->currentRow(), 1);
+    QCOMPARE(child<QLineEdit>(&window, "Text4")->text().trimmed(), u"Two"_s);
+    // ... so a second save writes the same reminder again.
+    note->setPlainText(u"second edit"_s);
+    child<QPushButton>(&window, "Command1")->click();
+    const QByteArray saved = dir.read(u"remind.dat"_s);
+    QCOMPARE(recordOf(saved, 1), recordOf(file, 1));
+    QCOMPARE(recordOf(saved, 2), reminder(2, "Two", "1/2/26", "second edit"));
 }
 
 void TestReminders::deleteShiftsLaterReminders_data()

@@ -25,6 +25,7 @@ FakeProgram::FakeProgram(const QString &path)
     : m_path(path), m_pipe(m_pipeDir.filePath(QStringLiteral("arguments")))
 {
     mkfifo(QFile::encodeName(m_pipe).constData(), 0600);
+    openReader();
     QFile script(path);
     if (script.open(QIODevice::WriteOnly)) {
         // Each argument ends in a zero byte, so blanks and line breaks inside one are kept.
@@ -37,36 +38,41 @@ FakeProgram::FakeProgram(const QString &path)
 
 FakeProgram::~FakeProgram()
 {
-    // A run that nobody read waits for a reader; let it write into a closed pipe and end.
-    const int fd = ::open(QFile::encodeName(m_pipe).constData(), O_RDONLY | O_NONBLOCK);
-    if (fd >= 0)
-        ::close(fd);
+    if (m_reader >= 0)
+        ::close(m_reader);
+}
+
+void FakeProgram::openReader()
+{
+    // Open before any run, so a run never waits for a reader: its arguments wait in the pipe.
+    m_reader = ::open(QFile::encodeName(m_pipe).constData(), O_RDONLY | O_NONBLOCK);
 }
 
 std::optional<QStringList> FakeProgram::nextArguments()
 {
-    const int fd = ::open(QFile::encodeName(m_pipe).constData(), O_RDONLY | O_NONBLOCK);
-    if (fd < 0)
+    if (m_reader < 0)
         return std::nullopt;
     QByteArray received;
     bool ended = false;
     const QDeadlineTimer deadline(DeadlineMs);
     while (!ended && !deadline.hasExpired()) {
-        pollfd watch{fd, POLLIN, 0};
+        pollfd watch{m_reader, POLLIN, 0};
         const int ready = ::poll(&watch, 1, int(deadline.remainingTime()));
         if (ready < 0 && errno == EINTR)
             continue;
         if (ready <= 0)
             break;
         char buffer[4096];
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        const ssize_t n = ::read(m_reader, buffer, sizeof buffer);
         if (n > 0)
             received.append(buffer, n);
         // The pipe reports its hang-up only after a writer has come and gone.
         else if (watch.revents & POLLHUP)
             ended = true;
     }
-    ::close(fd);
+    // A fresh reader waits for the next run; the old one would report the hang-up at once.
+    ::close(m_reader);
+    openReader();
     if (!ended)
         return std::nullopt;
     QStringList arguments;

@@ -8,7 +8,7 @@
 
 // A program for the program under test to start: a small shell script that hands the arguments
 // it was given back through a named pipe. Reading them waits for the script itself, not for a
-// time; a script that never runs gives up after a generous deadline.
+// time; when the script never runs, the read gives up after a generous deadline.
 class FakeProgram
 {
 public:
@@ -24,9 +24,12 @@ public:
     std::optional<QStringList> nextArguments();
 
 private:
+    void openReader();
+
     QString m_path;
     QTemporaryDir m_pipeDir;
     QString m_pipe;
+    int m_reader = -1;
 };
 
 // Empty executables of these names in dir, for lookups of installed programs.

@@ -3,6 +3,9 @@
 #include "tools/ledger_store.h"
 #include "tools/sound_files_window.h"
 
+#include "shell/main_window.h"
+#include "shell/tool_windows.h"
+
 #include "platform/file_lists.h"
 #include "platform/printer.h"
 #include "platform/sound_player.h"
@@ -12,8 +15,10 @@
 #include "scripted_dialogs.h"
 #include "work_dir.h"
 
+#include <QAction>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
@@ -97,6 +102,7 @@ private slots:
     void browsedFilePath_data();
     void browsedFilePath();
 
+    void toolbarOpensTheTools();
     void freshLauncherFileIsBlank();
     void programButton_data();
     void programButton();
@@ -204,6 +210,25 @@ void TestTools::browsedFilePath()
     QFETCH(QString, directory);
     QFETCH(QString, path);
     QCOMPARE(::browsedFilePath(directory, u"x.wav"_s), path);
+}
+
+void TestTools::toolbarOpensTheTools()
+{
+    WorkDir dir;
+    VL32V1 frame;
+    frame.show();
+    for (const char *key : {"launch", "Bills", "sound"})
+        child<QAction>(&frame, QLatin1String(key))->trigger();
+    QWidget *launcher = frame.toolWindow(ToolWindowId::runit);
+    QVERIFY(qobject_cast<runit *>(launcher));
+    QVERIFY(launcher->isWindow());
+    QWidget *expenses = frame.toolWindow(ToolWindowId::Form13);
+    QVERIFY(qobject_cast<Form13 *>(expenses));
+    QVERIFY(qobject_cast<QMdiSubWindow *>(expenses->parentWidget()));
+    QCOMPARE(expenses->parentWidget()->windowTitle(), u"Expenses"_s);
+    QWidget *sounds = frame.toolWindow(ToolWindowId::Form14);
+    QVERIFY(qobject_cast<Form14 *>(sounds));
+    QVERIFY(sounds->isWindow());
 }
 
 void TestTools::freshLauncherFileIsBlank()
