@@ -159,7 +159,7 @@ void FileListBox::refresh()
     if (m_path.isEmpty())
         return;
     const QStringList patterns = m_pattern.split(u';', Qt::SkipEmptyParts);
-    addItems(QDir(m_path).entryList(patterns, QDir::Files | QDir::Hidden,
+    addItems(QDir(m_path).entryList(patterns, QDir::Files,
                                     QDir::Name | QDir::IgnoreCase));
 }
 
