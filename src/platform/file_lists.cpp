@@ -122,6 +122,7 @@ void FileListBox::setPattern(const QString &pattern)
         return;
     m_pattern = pattern;
     refresh();
+    // cppcheck-suppress shadowFunction
     emit patternChanged(m_pattern);
 }
 
@@ -159,8 +160,7 @@ void FileListBox::refresh()
     if (m_path.isEmpty())
         return;
     const QStringList patterns = m_pattern.split(u';', Qt::SkipEmptyParts);
-    addItems(QDir(m_path).entryList(patterns, QDir::Files,
-                                    QDir::Name | QDir::IgnoreCase));
+    addItems(QDir(m_path).entryList(patterns, QDir::Files, QDir::Name | QDir::IgnoreCase));
 }
 
 QString browsedFilePath(const QString &directory, const QString &fileName)
