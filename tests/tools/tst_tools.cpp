@@ -115,6 +115,7 @@ private slots:
 
     void ledgerSaveWritesOneRecord();
     void ledgerSaveKeepsALongerFilesTail();
+    void ledgerSaveFailureIsReported();
     void ledgerOpenShowsPaddedValuesAndTotal();
     void typedAmountsAreSummed();
     void scrollingReachesTheLastEntry();
@@ -451,6 +452,18 @@ void TestTools::ledgerSaveKeepsALongerFilesTail()
     m_dialogs->answerSaveFile(dir.filePath(u"old.edf"_s));
     child<QPushButton>(&window, u"Command2"_s)->click();
     QCOMPARE(dir.read(u"old.edf"_s), ledgerBytes({}, {"Rent"}, {}, {}) + QByteArray(71, 'x'));
+}
+
+void TestTools::ledgerSaveFailureIsReported()
+{
+    WorkDir dir;
+    Form13 window;
+    window.show();
+    m_dialogs->answerSaveFile(dir.filePath(u"no-such-folder/budget.edf"_s));
+    m_dialogs->answerMessage(Dialogs::Answer::Ok);
+    child<QPushButton>(&window, u"Command2"_s)->click();
+    QCOMPARE(m_dialogs->lastAsked().message.icon, Dialogs::Icon::Critical);
+    QVERIFY(m_dialogs->lastAsked().message.text.contains(u"budget.edf"_s));
 }
 
 void TestTools::ledgerOpenShowsPaddedValuesAndTotal()
