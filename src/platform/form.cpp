@@ -5,10 +5,16 @@
 #include <QCloseEvent>
 #include <QMdiSubWindow>
 
-Form::Form(QWidget *parent) : QWidget(parent)
+Form::Form(QWidget *parent)
+    : QWidget(parent), m_watcher(new ActivationWatcher(
+                           this, [this] { Form_Activate(); }, [this] { Form_Deactivate(); }))
+{}
+
+// A window destroyed while active loses the activation inside QWidget's destructor, when its own
+// steps are gone: the watcher goes first.
+Form::~Form()
 {
-    new ActivationWatcher(
-        this, [this] { Form_Activate(); }, [this] { Form_Deactivate(); });
+    delete m_watcher;
 }
 
 void Form::load()

@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+class ActivationWatcher;
+
 // A window with the life of the program's windows: its load steps run once, when it is first
 // shown; its activate and deactivate steps whenever it gains or loses the activation (as a
 // window of its own or as a child of the frame); its unload steps when it closes.
@@ -11,6 +13,7 @@ class Form : public QWidget
 
 public:
     explicit Form(QWidget *parent = nullptr);
+    ~Form() override;
 
     bool isLoaded() const { return m_loaded; }
     // Runs the load steps now unless they have run.
@@ -28,5 +31,6 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    ActivationWatcher *m_watcher;
     bool m_loaded = false;
 };
