@@ -1,5 +1,6 @@
 #include "tool_windows.h"
 
+#include "contacts/dialer_window.h"
 #include "shell/about_box.h"
 #include "shell/preferences_window.h"
 
@@ -9,6 +10,8 @@ std::unique_ptr<QWidget> createToolWindow(ToolWindowId id)
     switch (id) {
     case ToolWindowId::Form3:
         return std::make_unique<Form3>();
+    case ToolWindowId::Form11:
+        return std::make_unique<Form11>();
     case ToolWindowId::Form12:
         return std::make_unique<Form12>();
     default:
