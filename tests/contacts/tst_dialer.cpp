@@ -91,13 +91,31 @@ private:
     QTimer m_timer;
 };
 
-// Opening the device the way the dialer does fails while another opener holds it.
-bool deviceIsFree(const QString &link)
+// A working directory whose port 1 is a pty pair with the fake modem at its far end.
+class ModemLine
 {
-    QSerialPort probe;
-    probe.setPortName(QFileInfo(link).canonicalFilePath());
-    return probe.open(QIODevice::ReadWrite);
-}
+public:
+    ModemLine() : pty(dir.path(), u"com1"_s, u"modem"_s), modem(dir.filePath(u"modem"_s))
+    {
+        dir.write(u"setup.dat"_s, setupBytes(0));
+    }
+
+    bool isReady() const { return pty.isReady() && modem.isOpen(); }
+    QString errorText() const { return pty.errorText(); }
+    QString comDevice() const { return QFileInfo(dir.filePath(u"com1"_s)).canonicalFilePath(); }
+
+    // Opening the device the way the dialer does fails while another opener holds it.
+    bool comIsFree() const
+    {
+        QSerialPort probe;
+        probe.setPortName(comDevice());
+        return probe.open(QIODevice::ReadWrite);
+    }
+
+    WorkDir dir;
+    PtyPair pty;
+    FakeModem modem;
+};
 
 } // namespace
 
@@ -193,12 +211,9 @@ void TestDialer::callDialsWaitsAndHangsUp()
     QFETCH(QByteArray, dialString);
     QFETCH(QByteArrayList, answer);
 
-    WorkDir dir;
-    dir.write(u"setup.dat"_s, setupBytes(0));
-    PtyPair pty(dir.path(), u"com1"_s, u"modem"_s);
-    QVERIFY2(pty.isReady(), qPrintable(pty.errorText()));
-    FakeModem modem(dir.filePath(u"modem"_s));
-    QVERIFY(modem.isOpen());
+    ModemLine line;
+    QVERIFY2(line.isReady(), qPrintable(line.errorText()));
+    FakeModem &modem = line.modem;
 
     Form11 w;
     w.show();
@@ -238,17 +253,14 @@ void TestDialer::callDialsWaitsAndHangsUp()
     QCOMPARE(w.dialnumber, answered ? dialled : QString());
     QCOMPARE(number->text(), typed + keys);
     QVERIFY(!w.CancelFlag);
-    QVERIFY(deviceIsFree(dir.filePath(u"com1"_s)));
+    QVERIFY(line.comIsFree());
 }
 
 void TestDialer::secondDialDuringACallIsRefused()
 {
-    WorkDir dir;
-    dir.write(u"setup.dat"_s, setupBytes(0));
-    PtyPair pty(dir.path(), u"com1"_s, u"modem"_s);
-    QVERIFY2(pty.isReady(), qPrintable(pty.errorText()));
-    FakeModem modem(dir.filePath(u"modem"_s));
-    QVERIFY(modem.isOpen());
+    ModemLine line;
+    QVERIFY2(line.isReady(), qPrintable(line.errorText()));
+    FakeModem &modem = line.modem;
 
     Form11 w;
     w.show();
@@ -269,17 +281,14 @@ void TestDialer::secondDialDuringACallIsRefused()
     QVERIFY(second);
     QVERIFY(modem.waitUntilHeard("ATH\r"));
     QCOMPARE(modem.heard, QByteArray("ATDT5551234;\rATH\r"));
-    QVERIFY(deviceIsFree(dir.filePath(u"com1"_s)));
+    QVERIFY(line.comIsFree());
 }
 
 void TestDialer::closingDuringACallHangsUp()
 {
-    WorkDir dir;
-    dir.write(u"setup.dat"_s, setupBytes(0));
-    PtyPair pty(dir.path(), u"com1"_s, u"modem"_s);
-    QVERIFY2(pty.isReady(), qPrintable(pty.errorText()));
-    FakeModem modem(dir.filePath(u"modem"_s));
-    QVERIFY(modem.isOpen());
+    ModemLine line;
+    QVERIFY2(line.isReady(), qPrintable(line.errorText()));
+    FakeModem &modem = line.modem;
 
     Form11 w;
     w.show();
@@ -291,21 +300,18 @@ void TestDialer::closingDuringACallHangsUp()
 
     QVERIFY(modem.waitUntilHeard("ATH\r"));
     QCOMPARE(modem.heard, QByteArray("ATDT;\rATH\r"));
-    QVERIFY(deviceIsFree(dir.filePath(u"com1"_s)));
+    QVERIFY(line.comIsFree());
 }
 
 void TestDialer::busyPortSendsNothing()
 {
-    WorkDir dir;
-    dir.write(u"setup.dat"_s, setupBytes(0));
-    PtyPair pty(dir.path(), u"com1"_s, u"modem"_s);
-    QVERIFY2(pty.isReady(), qPrintable(pty.errorText()));
-    FakeModem modem(dir.filePath(u"modem"_s));
-    QVERIFY(modem.isOpen());
+    ModemLine line;
+    QVERIFY2(line.isReady(), qPrintable(line.errorText()));
+    FakeModem &modem = line.modem;
 
     // Another program holds the port.
     QSerialPort holder;
-    holder.setPortName(QFileInfo(dir.filePath(u"com1"_s)).canonicalFilePath());
+    holder.setPortName(line.comDevice());
     QVERIFY(holder.open(QIODevice::ReadWrite));
 
     Form11 w;
