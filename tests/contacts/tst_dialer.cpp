@@ -10,12 +10,14 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QSerialPort>
 #include <QTest>
 #include <QTimer>
 
 #include <functional>
+#include <memory>
 
 using namespace Qt::StringLiterals;
 
@@ -132,6 +134,7 @@ private slots:
     void callDialsWaitsAndHangsUp_data();
     void callDialsWaitsAndHangsUp();
     void secondDialDuringACallIsRefused();
+    void closingDuringACallHangsUp_data();
     void closingDuringACallHangsUp();
     void busyPortSendsNothing();
     void missingPortSendsNothing_data();
@@ -284,23 +287,37 @@ void TestDialer::secondDialDuringACallIsRefused()
     QVERIFY(line.comIsFree());
 }
 
+void TestDialer::closingDuringACallHangsUp_data()
+{
+    QTest::addColumn<bool>("deleteOnClose");
+    QTest::newRow("window kept") << false;
+    // As the main window opens it: the window may be gone before the call ends.
+    QTest::newRow("window deleted on close") << true;
+}
+
 void TestDialer::closingDuringACallHangsUp()
 {
+    QFETCH(bool, deleteOnClose);
     ModemLine line;
     QVERIFY2(line.isReady(), qPrintable(line.errorText()));
     FakeModem &modem = line.modem;
 
-    Form11 w;
-    w.show();
+    auto *w = new Form11;
+    const QPointer<Form11> alive(w);
+    const std::unique_ptr<Form11> owner(deleteOnClose ? nullptr : w);
+    w->setAttribute(Qt::WA_DeleteOnClose, deleteOnClose);
+    w->show();
     EveryPass modemSide([&] {
-        if (modem.heard == "ATDT;\r" && w.isVisible())
-            w.close();
+        if (modem.heard == "ATDT;\r" && alive && alive->isVisible())
+            alive->close();
     });
-    child<QPushButton>(&w, u"Dial"_s)->click();
+    child<QPushButton>(w, u"Dial"_s)->click();
 
     QVERIFY(modem.waitUntilHeard("ATH\r"));
     QCOMPARE(modem.heard, QByteArray("ATDT;\rATH\r"));
     QVERIFY(line.comIsFree());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(alive.isNull(), deleteOnClose);
 }
 
 void TestDialer::busyPortSendsNothing()
