@@ -5,16 +5,17 @@
 #include <QCloseEvent>
 #include <QMdiSubWindow>
 
-Form::Form(QWidget *parent)
-    : QWidget(parent), m_watcher(new ActivationWatcher(
-                           this, [this] { Form_Activate(); }, [this] { Form_Deactivate(); }))
-{}
+Form::Form(QWidget *parent) : QWidget(parent)
+{
+    m_activationWatcher = new ActivationWatcher(
+        this, [this] { Form_Activate(); }, [this] { Form_Deactivate(); });
+}
 
-// A window destroyed while active loses the activation inside QWidget's destructor, when its own
-// steps are gone: the watcher goes first.
 Form::~Form()
 {
-    delete m_watcher;
+    // A window destroyed while active loses its activation inside ~QWidget, when the steps of
+    // the derived window are gone: stop watching first.
+    delete m_activationWatcher;
 }
 
 void Form::load()

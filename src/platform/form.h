@@ -2,8 +2,6 @@
 
 #include <QWidget>
 
-class ActivationWatcher;
-
 // A window with the life of the program's windows: its load steps run once, when it is first
 // shown; its activate and deactivate steps whenever it gains or loses the activation (as a
 // window of its own or as a child of the frame); its unload steps when it closes.
@@ -31,6 +29,6 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    ActivationWatcher *m_watcher;
+    QObject *m_activationWatcher;
     bool m_loaded = false;
 };
