@@ -3,6 +3,7 @@
 #include "calendar/personal_calendar_window.h"
 #include "calendar/reminders_window.h"
 #include "calendar/small_calendar_window.h"
+#include "contacts/dialer_window.h"
 #include "shell/about_box.h"
 #include "shell/preferences_window.h"
 #include "tools/expenses_window.h"
@@ -27,6 +28,8 @@ std::unique_ptr<QWidget> createToolWindow(ToolWindowId id)
         return std::make_unique<Form14>();
     case ToolWindowId::Form3:
         return std::make_unique<Form3>();
+    case ToolWindowId::Form11:
+        return std::make_unique<Form11>();
     case ToolWindowId::Form12:
         return std::make_unique<Form12>();
     default:
