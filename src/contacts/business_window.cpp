@@ -2,6 +2,7 @@
 
 #include "business_card.h"
 
+#include "platform/common_messages.h"
 #include "platform/dialogs.h"
 #include "platform/file_guard.h"
 #include "platform/list_order.h"
@@ -9,7 +10,6 @@
 #include "platform/twips.h"
 #include "shell/preference_files.h"
 
-#include <QCoreApplication>
 #include <QFont>
 #include <QGroupBox>
 #include <QLabel>
@@ -24,20 +24,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// A control named as the window's code knows it, at its place in twips.
-template <typename T>
-T *placed(const char *name, QWidget *parent, int left, int top, int width, int height)
-{
-    auto *widget = new T(parent);
-    widget->setObjectName(QLatin1String(name));
-    setTwipsGeometry(widget, left, top, width, height);
-    return widget;
-}
-
 QPlainTextEdit *multiLineBox(const char *name, QWidget *parent, int left, int top, int width,
                              int height)
 {
-    auto *box = placed<QPlainTextEdit>(name, parent, left, top, width, height);
+    auto *box = twipsControl<QPlainTextEdit>(parent, QLatin1String(name), left, top, width, height);
     box->setTabChangesFocus(true);
     return box;
 }
@@ -45,7 +35,7 @@ QPlainTextEdit *multiLineBox(const char *name, QWidget *parent, int left, int to
 QLabel *label(const char *name, const QString &caption, QWidget *parent, int left, int top,
               int width)
 {
-    auto *text = placed<QLabel>(name, parent, left, top, width, 255);
+    auto *text = twipsControl<QLabel>(parent, QLatin1String(name), left, top, width, 255);
     text->setText(caption);
     // The captions fit their room beside the boxes and option buttons at the design's size.
     QFont small = text->font();
@@ -57,7 +47,8 @@ QLabel *label(const char *name, const QString &caption, QWidget *parent, int lef
 QPushButton *button(const char *name, const QString &caption, QWidget *parent, int left, int top,
                     int width, int height)
 {
-    auto *command = placed<QPushButton>(name, parent, left, top, width, height);
+    auto *command =
+        twipsControl<QPushButton>(parent, QLatin1String(name), left, top, width, height);
     command->setText(caption);
     return command;
 }
@@ -85,13 +76,13 @@ Form4::Form4(QWidget *parent) : Form(parent)
     resizeTwips(this, 9495, 5295);
 
     // Frames first, so the boxes lie above them.
-    Frame1 = placed<QFrame>("Frame1", this, 0, 0, 9495, 4575);
+    Frame1 = twipsControl<QFrame>(this, u"Frame1"_s, 0, 0, 9495, 4575);
     Frame1->setFrameShape(QFrame::StyledPanel);
 
-    Frame3 = placed<QGroupBox>("Frame3", this, 120, 120, 1935, 4335);
+    Frame3 = twipsControl<QGroupBox>(this, u"Frame3"_s, 120, 120, 1935, 4335);
     label("Label8", u"List"_s, Frame3, 120, 0, 1200);
 
-    Frame4 = placed<QGroupBox>("Frame4", this, 2160, 120, 4095, 4335);
+    Frame4 = twipsControl<QGroupBox>(this, u"Frame4"_s, 2160, 120, 4095, 4335);
     label("Label13", u"Contacts"_s, Frame4, 60, 0, 1200);
     label("Label14", u"Company"_s, Frame4, 60, 240, 780);
     label("Label3", u"Contact"_s, Frame4, 60, 600, 780);
@@ -103,42 +94,42 @@ Form4::Form4(QWidget *parent) : Form(parent)
     label("Label9", u"Phone 2"_s, Frame4, 60, 3120, 1080);
     label("Label10", u"Fax"_s, Frame4, 60, 3480, 1080);
     label("Label11", u"Email"_s, Frame4, 60, 3840, 1080);
-    Option1 = placed<QRadioButton>("Option1", Frame4, 840, 240, 255, 255);
+    Option1 = twipsControl<QRadioButton>(Frame4, u"Option1"_s, 840, 240, 255, 255);
     Option1->setToolTip(u"List by company"_s);
-    Option2 = placed<QRadioButton>("Option2", Frame4, 840, 600, 255, 255);
+    Option2 = twipsControl<QRadioButton>(Frame4, u"Option2"_s, 840, 600, 255, 255);
     Option2->setToolTip(u"List by contact"_s);
 
-    Frame5 = placed<QGroupBox>("Frame5", this, 6360, 120, 3015, 4335);
+    Frame5 = twipsControl<QGroupBox>(this, u"Frame5"_s, 6360, 120, 3015, 4335);
     label("label12", u"Notes"_s, Frame5, 120, 0, 1200);
-    Frame6 = placed<QGroupBox>("Frame6", this, 2160, 120, 7215, 4335);
+    Frame6 = twipsControl<QGroupBox>(this, u"Frame6"_s, 2160, 120, 7215, 4335);
     Frame6->hide();
 
-    List1 = placed<QListWidget>("List1", this, 240, 360, 1695, 3960);
+    List1 = twipsControl<QListWidget>(this, u"List1"_s, 240, 360, 1695, 3960);
     // Entries are padded to the full name width: no scroll bar, no ellipsis for the spaces.
     List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     List1->setTextElideMode(Qt::ElideNone);
     List1->setUniformItemSizes(true); // a full book lists 32767 names
 
-    Text1 = placed<QLineEdit>("Text1", this, 3360, 360, 2655, 285);
-    Text2 = placed<QLineEdit>("Text2", this, 3360, 720, 2655, 285);
+    Text1 = twipsControl<QLineEdit>(this, u"Text1"_s, 3360, 360, 2655, 285);
+    Text2 = twipsControl<QLineEdit>(this, u"Text2"_s, 3360, 720, 2655, 285);
     Text3 = multiLineBox("Text3", this, 3360, 1200, 2655, 495);
     Text3->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Text4 = placed<QLineEdit>("Text4", this, 3360, 1800, 2655, 285);
-    Text5 = placed<QLineEdit>("Text5", this, 3360, 2280, 495, 285);
-    Text6 = placed<QLineEdit>("Text6", this, 4560, 2280, 1455, 285);
-    Text7 = placed<QLineEdit>("Text7", this, 3360, 2880, 2055, 285);
-    Text8 = placed<QLineEdit>("Text8", this, 5400, 2880, 615, 285);
-    Text9 = placed<QLineEdit>("Text9", this, 3360, 3240, 2055, 285);
-    Text10 = placed<QLineEdit>("Text10", this, 5400, 3240, 615, 285);
-    Text11 = placed<QLineEdit>("Text11", this, 3360, 3600, 2655, 285);
-    Text15 = placed<QLineEdit>("Text15", this, 3360, 3960, 2655, 285);
+    Text4 = twipsControl<QLineEdit>(this, u"Text4"_s, 3360, 1800, 2655, 285);
+    Text5 = twipsControl<QLineEdit>(this, u"Text5"_s, 3360, 2280, 495, 285);
+    Text6 = twipsControl<QLineEdit>(this, u"Text6"_s, 4560, 2280, 1455, 285);
+    Text7 = twipsControl<QLineEdit>(this, u"Text7"_s, 3360, 2880, 2055, 285);
+    Text8 = twipsControl<QLineEdit>(this, u"Text8"_s, 5400, 2880, 615, 285);
+    Text9 = twipsControl<QLineEdit>(this, u"Text9"_s, 3360, 3240, 2055, 285);
+    Text10 = twipsControl<QLineEdit>(this, u"Text10"_s, 5400, 3240, 615, 285);
+    Text11 = twipsControl<QLineEdit>(this, u"Text11"_s, 3360, 3600, 2655, 285);
+    Text15 = twipsControl<QLineEdit>(this, u"Text15"_s, 3360, 3960, 2655, 285);
     Text12 = multiLineBox("Text12", this, 6480, 360, 2775, 3975);
     Text12->setLineWrapMode(QPlainTextEdit::NoWrap);
     Text12->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text12->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
     // The grey bar behind the buttons.
-    Text13 = placed<QLineEdit>("Text13", this, 0, 4680, 9495, 615);
+    Text13 = twipsControl<QLineEdit>(this, u"Text13"_s, 0, 4680, 9495, 615);
     Text13->setReadOnly(true);
     Text13->setFocusPolicy(Qt::NoFocus);
     QPalette grey = Text13->palette();
@@ -328,8 +319,7 @@ void Form4::Command1_Click()
     guarded(this, [this] {
         seekrec();
         if (Numbrecords >= BizStore::MaxRecords) {
-            dialogs().message(this, {u"The business phone book is full."_s, u"BUSINESS PHONE"_s,
-                                     Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation});
+            tell(this, u"The business phone book is full."_s);
             return;
         }
         position = qint16(Numbrecords + 1);
@@ -350,9 +340,7 @@ void Form4::Command2_Click()
 
 void Form4::Command3_Click()
 {
-    const Dialogs::Answer answer = dialogs().message(
-        this, {u"Delete ?"_s, u"Delete"_s, Dialogs::Buttons::YesNo, Dialogs::Icon::Critical, 2});
-    if (answer != Dialogs::Answer::Yes)
+    if (!confirmDelete(this))
         return;
     guarded(this, [this] {
         showCard(BizRecord());
@@ -387,25 +375,15 @@ void Form4::Command4_Click()
 
 void Form4::Command5_Click()
 {
-    const QString title = QCoreApplication::applicationName();
-    const Dialogs::Answer answer = dialogs().message(
-        this, {u"      Do you want Print Now ?"_s, title, Dialogs::Buttons::OkCancel});
-    if (answer == Dialogs::Answer::Cancel) {
-        dialogs().message(this, {u"Print Job Canceled"_s, title});
+    if (!confirmPrintNow(this)) {
+        tell(this, u"Print Job Canceled"_s);
         return;
     }
-    printCard();
-}
-
-void Form4::printCard()
-{
-    const BizRecord card = shownCard();
     const auto printer = Printing::open(u"Business Phone"_s);
-    for (const QString &line : printedCard(card))
+    for (const QString &line : printedCard(shownCard()))
         printer->printLine(line);
     if (!printer->endDocument())
-        dialogs().message(
-            this, {u"There was a problem printing to your printer."_s, u"Printer Problem"_s});
+        tell(this, u"There was a problem printing to your printer."_s);
 }
 
 void Form4::Command6_Click()

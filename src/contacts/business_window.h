@@ -62,7 +62,6 @@ private:
     BizRecord shownCard() const;
     void showCard(const BizRecord &card);
     void selectEntry(int row);
-    void printCard();
 
     BizStore m_store;
     ConfiguredFont CommonDialog1; // the font dialog's current choice

@@ -13,8 +13,8 @@ Form::Form(QWidget *parent) : QWidget(parent)
 
 Form::~Form()
 {
-    // A window destroyed while active is deactivated on its way out, when the window's own
-    // steps are gone: stop watching first.
+    // A window destroyed while active loses its activation inside ~QWidget, when the steps of
+    // the derived window are gone: stop watching first.
     delete m_activationWatcher;
 }
 

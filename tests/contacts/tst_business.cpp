@@ -6,6 +6,7 @@
 #include "platform/printer.h"
 #include "platform/status_panels.h"
 
+#include "pdf_text.h"
 #include "scripted_dialogs.h"
 #include "work_dir.h"
 
@@ -18,7 +19,6 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStandardPaths>
@@ -73,15 +73,6 @@ void clickEntry(Form4 &window, int row)
     auto *list = child<QListWidget>(&window, "List1");
     const QRect rect = list->visualItemRect(list->item(row));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
-}
-
-QString pdfText(const QString &pdf)
-{
-    QProcess process;
-    process.start(QStandardPaths::findExecutable(u"pdftotext"_s), {u"-layout"_s, pdf, u"-"_s});
-    if (!process.waitForFinished())
-        return QString();
-    return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 } // namespace
@@ -475,7 +466,7 @@ void TestBusiness::printedCardHasItsLines()
     QTest::mouseClick(child<QPushButton>(&window, "Command5"), Qt::LeftButton);
     QCOMPARE(m_dialogs->asked().size(), 1);
     QCOMPARE(m_dialogs->lastAsked().message.buttons, Dialogs::Buttons::OkCancel);
-    QCOMPARE(m_dialogs->lastAsked().message.title, QCoreApplication::applicationName());
+    QCOMPARE(m_dialogs->lastAsked().message.title, u"Velmora"_s);
 
     // Labels are ten wide and values keep their padding; " Ext " goes between the phone and
     // its extension even when the extension is empty.
@@ -526,7 +517,7 @@ void TestBusiness::printCancelledOrFailed()
                              u"There was a problem printing to your printer."_s);
     QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
     window.Command5_Click();
-    QCOMPARE(m_dialogs->lastAsked().message.title, u"Printer Problem"_s);
+    QCOMPARE(m_dialogs->lastAsked().message.title, u"Velmora"_s);
     QCOMPARE(m_dialogs->lastAsked().message.buttons, Dialogs::Buttons::Ok);
 }
 
