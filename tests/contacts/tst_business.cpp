@@ -16,13 +16,14 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStandardPaths>
 #include <QTest>
+
+#include <memory>
 
 using namespace Qt::StringLiterals;
 
@@ -108,19 +109,20 @@ private slots:
     void toolbarOpensTheWindow();
 
 private:
-    ScriptedDialogs *m_dialogs = nullptr;
+    std::unique_ptr<ScriptedDialogs> m_dialogs;
 };
 
 void TestBusiness::init()
 {
-    m_dialogs = new ScriptedDialogs;
+    m_dialogs = std::make_unique<ScriptedDialogs>();
 }
 
 void TestBusiness::cleanup()
 {
-    QCOMPARE(m_dialogs->pending(), 0);
-    delete m_dialogs;
+    const int unasked = m_dialogs->pending();
+    m_dialogs.reset();
     Printing::setOutputFile(QString());
+    QCOMPARE(unasked, 0);
 }
 
 void TestBusiness::firstLoadCreatesThePlaceholderCard()
