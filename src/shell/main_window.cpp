@@ -18,6 +18,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -40,6 +41,11 @@ VL32V1::VL32V1(QWidget *parent)
     createToolbar();
     createMenus();
     createStatusBar();
+    // Wide enough for the status panels from the start, as far as the screen allows.
+    QSize start = size().expandedTo(QSize(statusBar()->minimumSizeHint().width(), 0));
+    if (const QScreen *screen = this->screen())
+        start = start.boundedTo(screen->availableGeometry().size());
+    resize(start);
 }
 
 VL32V1::~VL32V1()
@@ -256,6 +262,7 @@ QWidget *VL32V1::openWindow(ToolWindowId id)
         connect(window, &QWidget::windowTitleChanged, sub, &QWidget::setWindowTitle);
         sub->show();
         m_mdiArea->setActiveSubWindow(sub);
+        growToShow(sub);
     } else {
         // A window of its own stays open when the frame closes; it is gone when closed.
         window->setAttribute(Qt::WA_DeleteOnClose);
@@ -264,6 +271,24 @@ QWidget *VL32V1::openWindow(ToolWindowId id)
         window->activateWindow();
     }
     return window;
+}
+
+void VL32V1::growToShow(QMdiSubWindow *sub)
+{
+    // The frame starts small; a child that does not fit makes it grow, as far as the screen allows.
+    const QSize room = m_mdiArea->viewport()->size();
+    QPoint at = sub->pos();
+    at.setX(qBound(0, at.x(), qMax(0, room.width() - sub->width())));
+    at.setY(qBound(0, at.y(), qMax(0, room.height() - sub->height())));
+    sub->move(at);
+    const int extraWidth = qMax(0, at.x() + sub->width() - room.width());
+    const int extraHeight = qMax(0, at.y() + sub->height() - room.height());
+    if (extraWidth == 0 && extraHeight == 0)
+        return;
+    QSize size = this->size() + QSize(extraWidth, extraHeight);
+    if (const QScreen *screen = this->screen())
+        size = size.boundedTo(screen->availableGeometry().size());
+    resize(size);
 }
 
 void VL32V1::Toolbar1_ButtonClick(const QString &key)

@@ -93,6 +93,7 @@ private slots:
     void preferencesCreateTheirOwnDefaults();
     void windowsOpenOnce();
     void childWindowsRunTheirSteps();
+    void frameGrowsToShowAChild();
 
 private:
     ScriptedDialogs *m_dialogs = nullptr;
@@ -415,6 +416,18 @@ void TestShell::childWindowsRunTheirSteps()
     QTRY_VERIFY(!closing);
     QVERIFY(!closed);
     QCOMPARE(area->subWindowList().size(), 1);
+}
+
+void TestShell::frameGrowsToShowAChild()
+{
+    WorkDir dir;
+    VL32V1 window;
+    window.show();
+    window.Toolbar1_ButtonClick(QStringLiteral("Main"));
+    QMdiSubWindow *sub = window.mdiArea()->activeSubWindow();
+    QVERIFY(sub);
+    const QRect room(QPoint(0, 0), window.mdiArea()->viewport()->size());
+    QVERIFY2(room.contains(sub->geometry()), "the child is cut off by the frame");
 }
 
 QTEST_MAIN(TestShell)
