@@ -1,5 +1,7 @@
 #include "appointment_records.h"
 
+#include "platform/cp1252.h"
+
 namespace {
 
 // Field offsets of a day record.
@@ -18,7 +20,12 @@ constexpr int MonthKeyAt = 2;
 constexpr int FlagsAt = 22; // flag of cell j at FlagsAt + 2 * (j - 1)
 static_assert(FlagsAt + 2 * MonthRecord::FlagCount == MonthRecord::Length);
 
-QStringView trimSpaces(QStringView text)
+constexpr uchar asciiLower(uchar c)
+{
+    return c >= 'A' && c <= 'Z' ? uchar(c - 'A' + 'a') : c;
+}
+
+template <typename View> View trimSpaces(View text)
 {
     while (!text.isEmpty() && text.front() == u' ')
         text = text.sliced(1);
@@ -62,9 +69,9 @@ Record AppointmentRecord::placeholder(int n)
     return record;
 }
 
-QString AppointmentRecord::keyOf(const Record &record)
+QByteArrayView AppointmentRecord::keyBytes(QByteArrayView record)
 {
-    return record.text(DayKeyAt, KeyWidth);
+    return record.sliced(DayKeyAt, KeyWidth);
 }
 
 void AppointmentRecord::renumber(Record &record, int n)
@@ -95,6 +102,11 @@ Record MonthRecord::toRecord() const
     return record;
 }
 
+QByteArrayView MonthRecord::keyBytes(QByteArrayView record)
+{
+    return record.sliced(MonthKeyAt, KeyWidth);
+}
+
 void MonthRecord::setFlag(int cell, qint16 value)
 {
     if (hasFlag(cell))
@@ -109,16 +121,35 @@ Record MonthRecord::placeholder(int n)
     return record;
 }
 
-QString MonthRecord::keyOf(const Record &record)
-{
-    return record.text(MonthKeyAt, KeyWidth);
-}
-
 namespace AppointmentKeys {
 
 bool same(QStringView stored, QStringView wanted)
 {
     return trimSpaces(stored).compare(trimSpaces(wanted), Qt::CaseInsensitive) == 0;
+}
+
+Matcher::Matcher(QStringView wanted)
+    : m_wanted(trimSpaces(wanted).toString()), m_wantedBytes(Cp1252::encode(m_wanted))
+{}
+
+bool Matcher::matches(QByteArrayView storedField) const
+{
+    // One byte is one character: a trimmed field of another length never matches, and ASCII
+    // bytes compare without decoding.
+    const QByteArrayView stored = trimSpaces(storedField);
+    if (stored.size() != m_wantedBytes.size())
+        return false;
+    for (qsizetype i = 0; i < stored.size(); ++i) {
+        const uchar a = uchar(stored[i]);
+        const uchar b = uchar(m_wantedBytes[i]);
+        if (a == b)
+            continue;
+        if (a >= 0x80 || b >= 0x80) // letters beyond ASCII: let the full comparison decide
+            return same(Cp1252::decode(stored), m_wanted);
+        if (asciiLower(a) != asciiLower(b))
+            return false;
+    }
+    return true;
 }
 
 } // namespace AppointmentKeys

@@ -2,6 +2,7 @@
 
 #include "platform/record.h"
 
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 
@@ -29,7 +30,8 @@ struct AppointmentRecord
 
     // Records 1 and 2 of a new file: their key never equals a day's key.
     static Record placeholder(int n);
-    static QString keyOf(const Record &record);
+    // The key field within a record's bytes.
+    static QByteArrayView keyBytes(QByteArrayView record);
     // Record n as a copy holds it: its own number, reserved fields 0, everything else kept.
     static void renumber(Record &record, int n);
 };
@@ -54,7 +56,7 @@ struct MonthRecord
     void setFlag(int cell, qint16 value);
 
     static Record placeholder(int n);
-    static QString keyOf(const Record &record);
+    static QByteArrayView keyBytes(QByteArrayView record);
 };
 
 namespace AppointmentKeys {
@@ -62,5 +64,17 @@ namespace AppointmentKeys {
 // Keys are equal when they match without regard to letter case once leading and trailing
 // spaces are gone.
 bool same(QStringView stored, QStringView wanted);
+
+// The same test on a stored field's bytes, for scans over many records: wanted is prepared once.
+class Matcher
+{
+public:
+    explicit Matcher(QStringView wanted);
+    bool matches(QByteArrayView storedField) const;
+
+private:
+    QString m_wanted;
+    QByteArray m_wantedBytes;
+};
 
 } // namespace AppointmentKeys

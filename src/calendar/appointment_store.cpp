@@ -1,5 +1,6 @@
 #include "appointment_store.h"
 
+#include "platform/cp1252.h"
 #include "platform/data_files.h"
 #include "platform/file_error.h"
 #include "platform/file_system.h"
@@ -29,15 +30,16 @@ void createWithPlaceholders(const RecordFile &file, Record (*placeholder)(int))
 }
 
 AppointmentStore::Lookup findKey(const RecordFile &file, QStringView key,
-                                 QString (*keyOf)(const Record &))
+                                 QByteArrayView (*keyOf)(QByteArrayView))
 {
     // Records past the end read as zeros and never match, so the scan stops at the last one.
     AppointmentStore::Lookup found;
-    file.scan(2, [&](int n, const Record &record) {
-        const QString stored = keyOf(record);
-        if (!AppointmentKeys::same(stored, key))
+    const AppointmentKeys::Matcher matcher(key);
+    file.scan(2, [&](int n, QByteArrayView record) {
+        const QByteArrayView stored = keyOf(record);
+        if (!matcher.matches(stored))
             return true;
-        found = {n, true, stored};
+        found = {n, true, Cp1252::decode(stored)};
         return false;
     });
     return found;
@@ -112,12 +114,12 @@ int AppointmentStore::tempCount() const
 
 AppointmentStore::Lookup AppointmentStore::findDay(QStringView dayKey) const
 {
-    return findKey(dayFile(), dayKey, &AppointmentRecord::keyOf);
+    return findKey(dayFile(), dayKey, &AppointmentRecord::keyBytes);
 }
 
 AppointmentStore::Lookup AppointmentStore::findMonth(QStringView monthKey) const
 {
-    return findKey(monthFile(), monthKey, &MonthRecord::keyOf);
+    return findKey(monthFile(), monthKey, &MonthRecord::keyBytes);
 }
 
 AppointmentRecord AppointmentStore::readDay(int position) const
@@ -202,14 +204,14 @@ AppointmentStore::Deleted AppointmentStore::deleteDay(int position, int monthPos
     const RecordFile current = dayFile();
     const int total = current.count();
     QList<Record> records{AppointmentRecord::placeholder(1), AppointmentRecord::placeholder(2)};
-    current.scan(1, [&](int n, const Record &record) {
+    current.scan(1, [&](int n, QByteArrayView record) {
         if (n == position) {
             deleted.erased = true;
             return true;
         }
         while (records.size() < n)
             records.append(Record(AppointmentRecord::Length));
-        Record copy(QByteArray(record.bytes().constData(), record.length()));
+        Record copy(record.toByteArray());
         AppointmentRecord::renumber(copy, n);
         records[n - 1] = copy;
         return true;

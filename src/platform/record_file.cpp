@@ -71,7 +71,7 @@ QList<Record> RecordFile::readAll() const
     return records;
 }
 
-int RecordFile::scan(int first, const std::function<bool(int n, const Record &record)> &visit) const
+int RecordFile::scan(int first, const std::function<bool(int n, QByteArrayView bytes)> &visit) const
 {
     Q_ASSERT(first >= 1);
     QFile file(path());
@@ -97,9 +97,8 @@ int RecordFile::scan(int first, const std::function<bool(int n, const Record &re
         if (whole == 0)
             break; // the file shrank under us: what is left is not a whole record
         for (int i = 0; i < whole; ++i, ++n) {
-            const Record record(QByteArray::fromRawData(
-                chunk.constData() + qsizetype(i) * m_recordLength, m_recordLength));
-            if (!visit(n, record))
+            if (!visit(n, QByteArrayView(chunk.constData() + qsizetype(i) * m_recordLength,
+                                         m_recordLength)))
                 return total;
         }
     }

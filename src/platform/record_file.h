@@ -30,9 +30,9 @@ public:
     // Every whole record and a partial last one (padded), in one sequential read.
     QList<Record> readAll() const;
 
-    // Visits the whole records from record first on, in order, in one sequential read, until
-    // visit returns false. The record passed is only valid during the call. Returns count().
-    int scan(int first, const std::function<bool(int n, const Record &record)> &visit) const;
+    // Visits the bytes of the whole records from record first on, in order, in one sequential
+    // read, until visit returns false. The bytes are only valid during the call. Returns count().
+    int scan(int first, const std::function<bool(int n, QByteArrayView bytes)> &visit) const;
 
     // One positioned write of the whole record; n = count() + 1 appends.
     void write(int n, const Record &record) const;
