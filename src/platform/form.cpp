@@ -7,8 +7,15 @@
 
 Form::Form(QWidget *parent) : QWidget(parent)
 {
-    new ActivationWatcher(
+    m_activationWatcher = new ActivationWatcher(
         this, [this] { Form_Activate(); }, [this] { Form_Deactivate(); });
+}
+
+Form::~Form()
+{
+    // A window destroyed while active loses its activation inside ~QWidget, when the steps of
+    // the derived window are gone: stop watching first.
+    delete m_activationWatcher;
 }
 
 void Form::load()

@@ -11,6 +11,7 @@ class Form : public QWidget
 
 public:
     explicit Form(QWidget *parent = nullptr);
+    ~Form() override;
 
     bool isLoaded() const { return m_loaded; }
     // Runs the load steps now unless they have run.
@@ -28,5 +29,6 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    QObject *m_activationWatcher;
     bool m_loaded = false;
 };

@@ -1,5 +1,7 @@
 #include "tool_windows.h"
 
+#include "calendar/personal_calendar_window.h"
+#include "calendar/small_calendar_window.h"
 #include "shell/about_box.h"
 #include "shell/preferences_window.h"
 
@@ -7,6 +9,10 @@
 std::unique_ptr<QWidget> createToolWindow(ToolWindowId id)
 {
     switch (id) {
+    case ToolWindowId::Form1:
+        return std::make_unique<Form1>();
+    case ToolWindowId::Form10:
+        return std::make_unique<Form10>();
     case ToolWindowId::Form3:
         return std::make_unique<Form3>();
     case ToolWindowId::Form12:
