@@ -1,5 +1,6 @@
 #include "tool_windows.h"
 
+#include "calendar/appointments_window.h"
 #include "calendar/personal_calendar_window.h"
 #include "calendar/small_calendar_window.h"
 #include "shell/about_box.h"
@@ -13,6 +14,8 @@ std::unique_ptr<QWidget> createToolWindow(ToolWindowId id)
         return std::make_unique<Form1>();
     case ToolWindowId::Form10:
         return std::make_unique<Form10>();
+    case ToolWindowId::form5:
+        return std::make_unique<form5>();
     case ToolWindowId::Form3:
         return std::make_unique<Form3>();
     case ToolWindowId::Form12:
