@@ -2,6 +2,7 @@
 
 #include "line_breaks.h"
 #include "month_grid.h"
+#include "named_controls.h"
 
 #include "platform/dialogs.h"
 #include "platform/file_guard.h"
@@ -53,20 +54,6 @@ MonthGridSettings appointmentGrid()
     settings.steps.firstYear = 1980;
     settings.steps.lastYear = 2050;
     return settings;
-}
-
-template <typename Widget> Widget *named(const char *name, QWidget *parent)
-{
-    auto *widget = new Widget(parent);
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
-
-QPushButton *button(const char *name, const QString &caption, QWidget *parent)
-{
-    auto *b = named<QPushButton>(name, parent);
-    b->setText(caption);
-    return b;
 }
 
 // A text as a text box shows it: up to its first never-written byte.
