@@ -343,6 +343,7 @@ void TestAppointments::deleteSurvivesAStopAtEveryStep_data()
 {
     QTest::addColumn<int>("stopAt");
     QTest::addColumn<bool>("done");
+    QTest::addColumn<bool>("killProcess");
 
     using Step = AppointmentStore::DeleteStep;
     const QList<std::pair<Step, const char *>> steps{
@@ -355,14 +356,19 @@ void TestAppointments::deleteSurvivesAStopAtEveryStep_data()
         {Step::MonthUpdated, "month updated"},
     };
     QCOMPARE(int(steps.size()), AppointmentStore::DeleteStepCount);
-    for (const auto &[step, name] : steps)
-        QTest::newRow(name) << int(step) << (step >= Step::OldFileRenamed);
+    for (const bool killProcess : {false, true}) {
+        for (const auto &[step, name] : steps) {
+            QTest::addRow("%s%s", name, killProcess ? ", process killed" : "")
+                << int(step) << (step >= Step::OldFileRenamed) << killProcess;
+        }
+    }
 }
 
 void TestAppointments::deleteSurvivesAStopAtEveryStep()
 {
     QFETCH(int, stopAt);
     QFETCH(bool, done);
+    QFETCH(bool, killProcess);
 
     WorkDir dir;
     AppointmentStore store;
@@ -373,11 +379,25 @@ void TestAppointments::deleteSurvivesAStopAtEveryStep()
     const QByteArray before = dir.read(u"appoint.dat"_s);
     dir.write(u"temp.dat"_s, "older");
 
-    store.setDeleteStepHook([stopAt](AppointmentStore::DeleteStep step) {
-        if (int(step) == stopAt)
-            throw Killed();
-    });
-    QVERIFY_THROWS_EXCEPTION(Killed, store.deleteDay(4, 3, 5));
+    if (killProcess) {
+#ifdef Q_OS_UNIX
+        // The same delete in a process of its own that SIGKILLs itself at the step.
+        QProcess child;
+        child.setWorkingDirectory(dir.path());
+        child.start(QStringLiteral(APPOINTMENT_DELETE_CHILD),
+                    {QString::number(stopAt), u"4"_s, u"3"_s, u"5"_s});
+        QVERIFY(child.waitForFinished());
+        QCOMPARE(child.exitStatus(), QProcess::CrashExit);
+#else
+        QSKIP("needs SIGKILL");
+#endif
+    } else {
+        store.setDeleteStepHook([stopAt](AppointmentStore::DeleteStep step) {
+            if (int(step) == stopAt)
+                throw Killed();
+        });
+        QVERIFY_THROWS_EXCEPTION(Killed, store.deleteDay(4, 3, 5));
+    }
 
     // The next load.
     const AppointmentStore next;
