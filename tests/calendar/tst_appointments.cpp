@@ -6,6 +6,8 @@
 #include "platform/printer.h"
 #include "platform/status_panels.h"
 #include "platform/working_date.h"
+#include "shell/main_window.h"
+#include "shell/tool_windows.h"
 
 #include "scripted_dialogs.h"
 #include "work_dir.h"
@@ -127,6 +129,7 @@ private slots:
     void deleteFailureLeavesTheFile();
 
     void windowLoadCreatesTheStore();
+    void mainWindowOpensIt();
     void timeListFollowsTheStartHour_data();
     void timeListFollowsTheStartHour();
     void slotEntryNeedsADay();
@@ -513,6 +516,19 @@ void TestAppointments::windowLoadCreatesTheStore()
     // Today is marked; nothing is red in a new store.
     QCOMPARE(w.grid()->cellBackground(11), Blue);
     QCOMPARE(w.grid()->cell(11)->text(), u"10"_s);
+}
+
+void TestAppointments::mainWindowOpensIt()
+{
+    WindowFixture f; // setup.dat names the appointments as the start-up window
+    VL32V1 main;
+    main.show();
+    auto *w = qobject_cast<form5 *>(main.toolWindow(ToolWindowId::form5));
+    QVERIFY(w);
+    QVERIFY(w->isLoaded());
+    QVERIFY(!w->isWindow());
+    QCOMPARE(main.openWindow(ToolWindowId::form5), w);
+    QCOMPARE(f.dir.read(u"appoint.dat"_s).size(), 2 * DayLength);
 }
 
 void TestAppointments::timeListFollowsTheStartHour_data()
