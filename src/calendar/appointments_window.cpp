@@ -154,6 +154,9 @@ form5::form5(QWidget *parent) : Form(parent)
     dayLayout->addWidget(Frame5, 1, 0, 1, 2);
     dayLayout->addWidget(Frame4, 2, 0, 1, 2);
     dayLayout->setColumnStretch(1, 1);
+    // The note page covers the time list while it is shown.
+    Frame5->setAutoFillBackground(true);
+    Frame5->raise();
 
     // Hidden diagnostics, a box without a role and a button without an action.
     Text5 = named<QLineEdit>("Text5", this);
@@ -170,7 +173,7 @@ form5::form5(QWidget *parent) : Form(parent)
     left->addWidget(Frame2);
     left->addStretch();
     auto *layout = new QHBoxLayout(this);
-    layout->addLayout(left);
+    layout->addLayout(left, 1);
     layout->addWidget(Frame3, 1);
 
     connect(m_grid, &MonthGrid::cellClicked, this, &form5::Text1_Click);
