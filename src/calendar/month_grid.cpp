@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
 
 namespace {
@@ -16,6 +17,36 @@ const QColor Cyan(0, 255, 255);
 const QColor Blue(0, 0, 255);
 const QColor Black(0, 0, 0);
 const QColor White(255, 255, 255);
+
+// The column heads keep their text exactly as given; each head is drawn centred over its
+// column, so the letters line up with the cells in any font.
+class ColumnHeads : public QLabel
+{
+public:
+    ColumnHeads(const QString &text, const QList<QLineEdit *> &cells, QWidget *parent)
+        : QLabel(text, parent), m_cells(cells)
+    {}
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        const QStringList heads = text().split(u' ', Qt::SkipEmptyParts);
+        if (heads.size() != 7 || m_cells.size() < 7) {
+            QLabel::paintEvent(event);
+            return;
+        }
+        QPainter painter(this);
+        painter.setPen(palette().color(QPalette::WindowText));
+        for (int column = 0; column < 7; ++column) {
+            const QRect cell = m_cells.at(column)->geometry();
+            const QRect over(mapFromParent(cell.topLeft()).x(), 0, cell.width(), height());
+            painter.drawText(over, Qt::AlignCenter, heads.at(column));
+        }
+    }
+
+private:
+    const QList<QLineEdit *> &m_cells;
+};
 
 } // namespace
 
@@ -36,7 +67,7 @@ MonthGrid::MonthGrid(const MonthGridSettings &settings, QWidget *parent)
     }
     layout->addLayout(buttons, 0, 0, 1, 7);
 
-    m_heads = new QLabel(m_settings.columnHeads, this);
+    m_heads = new ColumnHeads(m_settings.columnHeads, m_cells, this);
     m_heads->setObjectName(m_settings.headsLabelName);
     layout->addWidget(m_heads, 1, 0, 1, 7);
 

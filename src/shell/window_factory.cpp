@@ -2,9 +2,13 @@
 
 #include "calendar/appointments_window.h"
 #include "calendar/personal_calendar_window.h"
+#include "calendar/reminders_window.h"
 #include "calendar/small_calendar_window.h"
 #include "shell/about_box.h"
 #include "shell/preferences_window.h"
+#include "tools/expenses_window.h"
+#include "tools/launcher_window.h"
+#include "tools/sound_files_window.h"
 
 // One line a window: a later window is added here and nowhere else.
 std::unique_ptr<QWidget> createToolWindow(ToolWindowId id)
@@ -16,6 +20,14 @@ std::unique_ptr<QWidget> createToolWindow(ToolWindowId id)
         return std::make_unique<Form10>();
     case ToolWindowId::form5:
         return std::make_unique<form5>();
+    case ToolWindowId::Form8:
+        return std::make_unique<Form8>();
+    case ToolWindowId::runit:
+        return std::make_unique<runit>();
+    case ToolWindowId::Form13:
+        return std::make_unique<Form13>();
+    case ToolWindowId::Form14:
+        return std::make_unique<Form14>();
     case ToolWindowId::Form3:
         return std::make_unique<Form3>();
     case ToolWindowId::Form12:

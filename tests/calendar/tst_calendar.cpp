@@ -130,15 +130,13 @@ private slots:
     void personalPlaceholderIsRewrittenInPlace();
     void personFieldsSitAtTheirOffsets();
 
-    // The small calendar.
-    void smallCalendarSteps_data();
-    void smallCalendarSteps();
+    // The calendar windows.
+    void navigation_data();
+    void navigation();
     void smallCalendarTodayAndDeactivationRestore();
     void smallCalendarClickSelectsNothing();
 
     // The personal calendar and phone book.
-    void personalCalendarSteps_data();
-    void personalCalendarSteps();
     void personalCalendarClickOnlyRecolours();
     void personalCalendarUnloadRestoresTheStartDate();
     void firstLoadCreatesBothFiles();
@@ -459,41 +457,60 @@ void TestCalendar::personFieldsSitAtTheirOffsets()
     QCOMPARE(dir.read(u"personal.dat"_s).mid(862, 862), stored);
 }
 
-void TestCalendar::smallCalendarSteps_data()
+void TestCalendar::navigation_data()
 {
+    QTest::addColumn<QString>("window");
     QTest::addColumn<QDate>("from");
     QTest::addColumn<QString>("button");
     QTest::addColumn<QDate>("to");
-    QTest::newRow("> keeps the day") << QDate(1997, 3, 15) << u"Command4"_s << QDate(1997, 4, 15);
-    QTest::newRow("< keeps the day") << QDate(1997, 3, 15) << u"Command2"_s << QDate(1997, 2, 15);
-    QTest::newRow("> from 31 March") << QDate(1997, 3, 31) << u"Command4"_s << QDate(1997, 4, 30);
-    QTest::newRow("< from 30 March") << QDate(2024, 3, 30) << u"Command2"_s << QDate(2024, 2, 29);
-    QTest::newRow(">> from 29 February")
-        << QDate(2024, 2, 29) << u"Command5"_s << QDate(2025, 2, 28);
-    QTest::newRow("<< without limit") << QDate(1950, 6, 1) << u"Command1"_s << QDate(1949, 6, 1);
-    QTest::newRow(">> without limit") << QDate(2060, 6, 1) << u"Command5"_s << QDate(2061, 6, 1);
-    QTest::newRow("< in January") << QDate(1997, 1, 20) << u"Command2"_s << QDate(1997, 1, 20);
-    QTest::newRow("> in December") << QDate(1997, 12, 20) << u"Command4"_s << QDate(1997, 12, 20);
+    const auto row = [](const char *name, const QString &window, QDate from, const QString &button,
+                        QDate to) { QTest::newRow(name) << window << from << button << to; };
+    // The small calendar: Command1 "<<", Command2 "<", Command4 ">", Command5 ">>".
+    const QString small = u"Form10"_s;
+    row("10 > keeps the day", small, QDate(1997, 3, 15), u"Command4"_s, QDate(1997, 4, 15));
+    row("10 < keeps the day", small, QDate(1997, 3, 15), u"Command2"_s, QDate(1997, 2, 15));
+    row("10 > from 31 March", small, QDate(1997, 3, 31), u"Command4"_s, QDate(1997, 4, 30));
+    row("10 < from 30 March", small, QDate(2024, 3, 30), u"Command2"_s, QDate(2024, 2, 29));
+    row("10 >> from 29 February", small, QDate(2024, 2, 29), u"Command5"_s, QDate(2025, 2, 28));
+    row("10 << without limit", small, QDate(1950, 6, 1), u"Command1"_s, QDate(1949, 6, 1));
+    row("10 >> without limit", small, QDate(2060, 6, 1), u"Command5"_s, QDate(2061, 6, 1));
+    row("10 < in January", small, QDate(1997, 1, 20), u"Command2"_s, QDate(1997, 1, 20));
+    row("10 > in December", small, QDate(1997, 12, 20), u"Command4"_s, QDate(1997, 12, 20));
+    // The personal calendar: Command20 "<<", Command1 "<", today, Command2 ">", Command19 ">>".
+    const QString personal = u"Form1"_s;
+    row("1 > keeps the day", personal, QDate(1997, 3, 15), u"Command2"_s, QDate(1997, 4, 15));
+    row("1 > from 31 March", personal, QDate(1997, 3, 31), u"Command2"_s, QDate(1997, 4, 28));
+    row("1 < from 31 March", personal, QDate(1997, 3, 31), u"Command1"_s, QDate(1997, 2, 28));
+    row("1 < in January", personal, QDate(1997, 1, 20), u"Command1"_s, QDate(1997, 1, 28));
+    row("1 > in December", personal, QDate(1997, 12, 5), u"Command2"_s, QDate(1997, 12, 28));
+    row("1 <<", personal, QDate(1997, 7, 7), u"Command20"_s, QDate(1996, 7, 7));
+    row("1 >> from 29 February", personal, QDate(2024, 2, 29), u"Command19"_s, QDate(2025, 2, 28));
+    row("1 Today", personal, QDate(1997, 7, 7), u"today"_s, Today);
 }
 
-void TestCalendar::smallCalendarSteps()
+void TestCalendar::navigation()
 {
+    QFETCH(QString, window);
     QFETCH(QDate, from);
     QFETCH(QString, button);
     QFETCH(QDate, to);
+    WorkDir dir;
     QVERIFY(WorkingDate::set(from));
-    Form10 form;
-    form.show();
-    QCOMPARE(form.mycurrentdate, WorkingDate::toText(from));
-    click(&form, button);
+    std::unique_ptr<QWidget> form;
+    if (window == u"Form10")
+        form = std::make_unique<Form10>();
+    else
+        form = std::make_unique<Form1>();
+    form->show();
+    click(form.get(), button);
     QCOMPARE(WorkingDate::current(), to);
     // The marked cell is the working day, not the real today.
-    MonthGrid *grid = form.grid();
+    const MonthGrid *grid = form->findChild<MonthGrid *>();
     QCOMPARE(grid->cell(grid->daypos)->text(), QString::number(to.day()));
     QCOMPARE(grid->cellBackground(grid->daypos), Blue);
-    QCOMPARE(child<QLabel>(&form, u"Label1"_s)->text(), Calendar::longDate(to));
-    QCOMPARE(child<QLabel>(&form, u"Label2"_s)->text(),
-             u"  S      M      T    W      T      F      S"_s);
+    QCOMPARE(grid->cellTextColour(grid->daypos), White);
+    const QString dateLabel = window == u"Form10" ? u"Label1"_s : u"Label2"_s;
+    QCOMPARE(child<QLabel>(form.get(), dateLabel)->text(), Calendar::longDate(to));
 }
 
 void TestCalendar::smallCalendarTodayAndDeactivationRestore()
@@ -527,40 +544,9 @@ void TestCalendar::smallCalendarClickSelectsNothing()
     QCOMPARE(grid->cellBackground(other), Cyan);
     QCOMPARE(grid->cellBackground(grid->daypos), Blue);
     QCOMPARE(WorkingDate::current(), Today);
-}
-
-void TestCalendar::personalCalendarSteps_data()
-{
-    QTest::addColumn<QDate>("from");
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<QDate>("to");
-    QTest::newRow("> keeps the day") << QDate(1997, 3, 15) << u"Command2"_s << QDate(1997, 4, 15);
-    QTest::newRow("> from 31 March") << QDate(1997, 3, 31) << u"Command2"_s << QDate(1997, 4, 28);
-    QTest::newRow("< from 31 March") << QDate(1997, 3, 31) << u"Command1"_s << QDate(1997, 2, 28);
-    QTest::newRow("< in January") << QDate(1997, 1, 20) << u"Command1"_s << QDate(1997, 1, 28);
-    QTest::newRow("> in December") << QDate(1997, 12, 5) << u"Command2"_s << QDate(1997, 12, 28);
-    QTest::newRow("<<") << QDate(1997, 7, 7) << u"Command20"_s << QDate(1996, 7, 7);
-    QTest::newRow(">> from 29 February")
-        << QDate(2024, 2, 29) << u"Command19"_s << QDate(2025, 2, 28);
-    QTest::newRow("Today") << QDate(1997, 7, 7) << u"today"_s << Today;
-}
-
-void TestCalendar::personalCalendarSteps()
-{
-    QFETCH(QDate, from);
-    QFETCH(QString, button);
-    QFETCH(QDate, to);
-    WorkDir dir;
-    QVERIFY(WorkingDate::set(from));
-    Form1 form;
-    form.show();
-    QCOMPARE(form.mycurrentdate, WorkingDate::toText(from));
-    click(&form, button);
-    QCOMPARE(WorkingDate::current(), to);
-    MonthGrid *grid = form.grid();
-    QCOMPARE(grid->cell(grid->daypos)->text(), QString::number(to.day()));
-    QCOMPARE(grid->cellTextColour(grid->daypos), White);
-    QCOMPARE(child<QLabel>(&form, u"Label2"_s)->text(), Calendar::longDate(to));
+    QCOMPARE(child<QLabel>(&form, u"Label2"_s)->text(),
+             u"  S      M      T    W      T      F      S"_s);
+    QCOMPARE(form.windowTitle(), u"Small Calendar"_s);
 }
 
 void TestCalendar::personalCalendarClickOnlyRecolours()
