@@ -4,6 +4,7 @@
 #include "month_grid.h"
 #include "named_controls.h"
 
+#include "platform/common_messages.h"
 #include "platform/dialogs.h"
 #include "platform/file_guard.h"
 #include "platform/printer.h"
@@ -310,7 +311,7 @@ void form5::saveit()
 {
     // A cell without a day (or none selected) names no date to save under.
     if (!WorkingDate::fromText(curAppointDate).isValid()) {
-        dialogs().message(this, {QStringLiteral("You MUST click a Day First"), QString()});
+        tell(this, QStringLiteral("You MUST click a Day First"));
         return;
     }
     AppointmentStore::DayEntry entry;
@@ -472,7 +473,7 @@ void form5::Text1_Click(int index)
 void form5::List1_DblClick()
 {
     if (Calclick == 0) {
-        dialogs().message(this, {QStringLiteral("You MUST click a Day First"), QString()});
+        tell(this, QStringLiteral("You MUST click a Day First"));
         return;
     }
     const int row = List1->currentRow();
@@ -589,10 +590,7 @@ void form5::Command9_Click()
 
 void form5::Command11_Click()
 {
-    const Dialogs::Answer answer =
-        dialogs().message(this, {QStringLiteral("      Do you want Print Now ?"), QString(),
-                                 Dialogs::Buttons::OkCancel});
-    if (answer != Dialogs::Answer::Ok)
+    if (!confirmPrintNow(this))
         return;
     printDay();
     // A later save takes a slot note only from an entry made after this.
@@ -621,5 +619,5 @@ void form5::printDay()
         printer->printLine(QStringLiteral(" "));
     }
     if (!printer->endDocument())
-        dialogs().message(this, {QStringLiteral("Printer Problem"), QString()});
+        tell(this, QStringLiteral("Printer Problem"));
 }

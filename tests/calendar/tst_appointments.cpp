@@ -9,6 +9,7 @@
 #include "shell/main_window.h"
 #include "shell/tool_windows.h"
 
+#include "pdf_text.h"
 #include "scripted_dialogs.h"
 #include "work_dir.h"
 
@@ -751,12 +752,7 @@ void TestAppointments::printsTheDay()
     f.clickCell(5);
     const QString pdf = f.dir.filePath(u"day.pdf"_s);
     Printing::setOutputFile(pdf);
-    const auto printed = [&] {
-        QProcess pdftotext;
-        pdftotext.start(u"pdftotext"_s, {u"-layout"_s, pdf, u"-"_s});
-        pdftotext.waitForFinished();
-        return QString::fromUtf8(pdftotext.readAllStandardOutput()).split(u'\n');
-    };
+    const auto printed = [&] { return pdfText(pdf).split(u'\n'); };
 
     f.dialogs.answerMessage(Dialogs::Answer::Cancel, u"      Do you want Print Now ?"_s);
     w.Command11_Click();
@@ -780,6 +776,13 @@ void TestAppointments::printsTheDay()
     f.dialogs.answerMessage(Dialogs::Answer::Ok);
     w.Command11_Click();
     QCOMPARE(printed().value(0).trimmed(), u"Card"_s);
+
+    // A printer that cannot be started is reported, and the window stays as it was.
+    Printing::setOutputFile(f.dir.filePath(u"no such folder/day.pdf"_s));
+    f.dialogs.answerMessage(Dialogs::Answer::Ok);
+    f.dialogs.answerMessage(Dialogs::Answer::Ok, u"Printer Problem"_s);
+    w.Command11_Click();
+    QCOMPARE(w.PageSel, 1);
     Printing::setOutputFile(QString());
 }
 
