@@ -1,6 +1,7 @@
 #include "personal_calendar_window.h"
 
 #include "month_grid.h"
+#include "named_controls.h"
 
 #include "platform/dialogs.h"
 #include "platform/file_guard.h"
@@ -41,20 +42,6 @@ MonthGridSettings personalCalendarGrid()
     settings.steps.monthStepMissingDay = Calendar::MissingDay::Day28;
     settings.steps.yearStepMissingDay = Calendar::MissingDay::LastDay;
     return settings;
-}
-
-template <typename Widget> Widget *named(const char *name, QWidget *parent)
-{
-    auto *widget = new Widget(parent);
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
-
-QPushButton *button(const char *name, const QString &caption, QWidget *parent)
-{
-    auto *b = named<QPushButton>(name, parent);
-    b->setText(caption);
-    return b;
 }
 
 // A list click: by mouse, and by the keyboard moving the current row.

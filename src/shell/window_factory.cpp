@@ -1,5 +1,6 @@
 #include "tool_windows.h"
 
+#include "calendar/appointments_window.h"
 #include "calendar/personal_calendar_window.h"
 #include "calendar/reminders_window.h"
 #include "calendar/small_calendar_window.h"
@@ -18,6 +19,8 @@ std::unique_ptr<QWidget> createToolWindow(ToolWindowId id)
         return std::make_unique<Form1>();
     case ToolWindowId::Form10:
         return std::make_unique<Form10>();
+    case ToolWindowId::form5:
+        return std::make_unique<form5>();
     case ToolWindowId::Form8:
         return std::make_unique<Form8>();
     case ToolWindowId::runit:
