@@ -5,10 +5,16 @@
 #include <QCloseEvent>
 #include <QMdiSubWindow>
 
-Form::Form(QWidget *parent) : QWidget(parent)
+Form::Form(QWidget *parent)
+    : QWidget(parent), m_activation(new ActivationWatcher(
+                           this, [this] { Form_Activate(); }, [this] { Form_Deactivate(); }))
+{}
+
+Form::~Form()
 {
-    new ActivationWatcher(
-        this, [this] { Form_Activate(); }, [this] { Form_Deactivate(); });
+    // A window destroyed while active loses the activation inside QWidget's destructor, when
+    // the derived window is gone: its deactivate steps must not run then.
+    delete m_activation;
 }
 
 void Form::load()

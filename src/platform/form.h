@@ -11,6 +11,7 @@ class Form : public QWidget
 
 public:
     explicit Form(QWidget *parent = nullptr);
+    ~Form() override;
 
     bool isLoaded() const { return m_loaded; }
     // Runs the load steps now unless they have run.
@@ -29,4 +30,5 @@ protected:
 
 private:
     bool m_loaded = false;
+    QObject *m_activation;
 };

@@ -1,5 +1,6 @@
 #include "tool_windows.h"
 
+#include "notes/lists_window.h"
 #include "shell/about_box.h"
 #include "shell/preferences_window.h"
 
@@ -11,6 +12,8 @@ std::unique_ptr<QWidget> createToolWindow(ToolWindowId id)
         return std::make_unique<Form3>();
     case ToolWindowId::Form12:
         return std::make_unique<Form12>();
+    case ToolWindowId::Form6:
+        return std::make_unique<Form6>();
     default:
         return nullptr;
     }

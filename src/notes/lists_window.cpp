@@ -1,0 +1,270 @@
+#include "lists_window.h"
+
+#include "print_text.h"
+
+#include "platform/dialogs.h"
+#include "platform/file_guard.h"
+#include "platform/focus_watcher.h"
+#include "platform/twips.h"
+#include "shell/configured_font.h"
+#include "shell/preference_files.h"
+
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+namespace {
+
+QPushButton *button(QWidget *parent, const char *name, const QString &caption, int left, int top,
+                    int width, int height)
+{
+    auto *b = new QPushButton(caption, parent);
+    b->setObjectName(QLatin1String(name));
+    setTwipsGeometry(b, left, top, width, height);
+    return b;
+}
+
+} // namespace
+
+Form6::Form6(QWidget *parent) : Form(parent), m_dialogFont(font())
+{
+    setObjectName(QStringLiteral("Form6"));
+    setWindowTitle(QStringLiteral("LISTS"));
+    resizeTwips(this, 9615, 5700);
+
+    // The grey strip goes first so the buttons lie on it.
+    Text4 = new QLineEdit(this);
+    Text4->setObjectName(QStringLiteral("Text4"));
+    Text4->setReadOnly(true);
+    Text4->setFocusPolicy(Qt::NoFocus);
+    Text4->setStyleSheet(QStringLiteral("background: #c0c0c0; border: none;"));
+    setTwipsGeometry(Text4, 0, 4680, 9495, 615);
+
+    Frame1 = new QGroupBox(this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    setTwipsGeometry(Frame1, 120, 0, 2535, 4575);
+    Text1 = new QLineEdit(Frame1);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    setTwipsGeometry(Text1, 120, 240, 2295, 285);
+    List1 = new QListWidget(Frame1);
+    List1->setObjectName(QStringLiteral("List1"));
+    setTwipsGeometry(List1, 120, 600, 2295, 3765);
+
+    Frame2 = new QGroupBox(this);
+    Frame2->setObjectName(QStringLiteral("Frame2"));
+    setTwipsGeometry(Frame2, 2760, 0, 6735, 4575);
+    Text2 = new QPlainTextEdit(Frame2);
+    Text2->setObjectName(QStringLiteral("Text2"));
+    Text2->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Text2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Text2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setTwipsGeometry(Text2, 120, 240, 6495, 4095);
+
+    Command1 = button(this, "Command1", QStringLiteral("Save It !"), 360, 4800, 1695, 375);
+    Command3 = button(this, "Command3", QStringLiteral("Delete"), 3000, 4800, 1095, 375);
+    Command4 = button(this, "Command4", QStringLiteral("Add"), 4320, 4800, 1095, 375);
+    // "Print" and "Fonts" side by side, both inside the window.
+    Command2 = button(this, "Command2", QStringLiteral("Print"), 7080, 4800, 975, 375);
+    Fonts = button(this, "Fonts", QStringLiteral("Fonts"), 8280, 4800, 975, 375);
+
+    connect(List1, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0)
+            List1_Click();
+    });
+    // A click on the entry that is already current loads it again.
+    connect(List1, &QListWidget::itemClicked, this, [this] { List1_Click(); });
+    FocusWatcher::onFocusOut(Text1, [this] { Text1_LostFocus(); });
+    FocusWatcher::onFocusOut(Text2, [this] { Text2_LostFocus(); });
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
+    connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
+    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    connect(Fonts, &QPushButton::clicked, this, [this] { Fonts_Click(); });
+}
+
+void Form6::Form_Load()
+{
+    position = 1; // a failed load still leaves the boxes on the first list
+    guarded(this, [this] {
+        getconfig();
+        showmyfonts();
+        testopen();
+        seekrec();
+        position = 1;
+        showlist();
+        position = 1;
+        getrec();
+    });
+}
+
+void Form6::Form_Activate()
+{
+    guarded(this, [this] {
+        getconfig();
+        showmyfonts();
+    });
+}
+
+void Form6::testopen()
+{
+    if (!m_store.exists())
+        m_store.createFile();
+}
+
+void Form6::seekrec()
+{
+    Numbrecords = qint16(m_store.count());
+}
+
+void Form6::getrec()
+{
+    const TitledText list = m_store.read(position);
+    Text1->setText(list.title);
+    Text2->setPlainText(list.body);
+}
+
+void Form6::putrec2()
+{
+    m_store.write(position, {Text1->text(), Text2->toPlainText()});
+}
+
+void Form6::removelist()
+{
+    const QSignalBlocker blocker(List1);
+    List1->clear();
+}
+
+void Form6::showlist()
+{
+    seekrec();
+    SavePos = position;
+    {
+        const QSignalBlocker blocker(List1);
+        List1->addItems(m_store.titles());
+    }
+    position = SavePos;
+    selectPosition();
+}
+
+void Form6::selectPosition()
+{
+    {
+        const QSignalBlocker blocker(List1);
+        List1->setCurrentRow(position - 1);
+    }
+    // A position past the entries (a list not yet saved) keeps its boxes.
+    if (position >= 1 && position <= List1->count())
+        getrec();
+}
+
+void Form6::getconfig()
+{
+    const ConfiguredFont stored = ConfiguredFont::read(ConfigRecord::Length);
+    m_dialogFont.setBold(stored.bold);
+    const QString family = stored.name.trimmed().remove(QChar(u'\0'));
+    if (!family.isEmpty())
+        m_dialogFont.setFamily(family);
+    if (stored.pointSize > 0)
+        m_dialogFont.setPointSize(stored.pointSize);
+}
+
+void Form6::showmyfonts()
+{
+    const ConfiguredFont font = ConfiguredFont::fromFont(m_dialogFont);
+    font.applySize(Text2);
+    for (QWidget *box : {static_cast<QWidget *>(Text1), static_cast<QWidget *>(Text2),
+                         static_cast<QWidget *>(List1)})
+        font.applyBold(box);
+}
+
+void Form6::List1_Click()
+{
+    const int row = List1->currentRow();
+    if (row < 0)
+        return;
+    position = qint16(row + 1);
+    guarded(this, [this] { getrec(); });
+}
+
+void Form6::Text1_LostFocus()
+{
+    guarded(this, [this] { putrec2(); });
+}
+
+void Form6::Text2_LostFocus()
+{
+    guarded(this, [this] {
+        putrec2();
+        seekrec();
+        removelist();
+        showlist();
+    });
+}
+
+void Form6::Command1_Click()
+{
+    guarded(this, [this] {
+        putrec2();
+        seekrec();
+        removelist();
+        showlist();
+    });
+}
+
+void Form6::Command3_Click()
+{
+    Dialogs::Message question;
+    question.text = QStringLiteral("Delete ?");
+    question.title = QStringLiteral("Delete");
+    question.buttons = Dialogs::Buttons::YesNo;
+    question.icon = Dialogs::Icon::Critical;
+    question.defaultButton = 2;
+    if (dialogs().message(this, question) != Dialogs::Answer::Yes)
+        return;
+    guarded(this, [this] {
+        seekrec();
+        SavePos = position;
+        // Each later list moves up by one; the last pass reads past the end and so writes the
+        // last record blank. The file keeps its length.
+        for (; position <= Numbrecords; ++position)
+            m_store.write(position, m_store.read(position + 1));
+        position = SavePos;
+        removelist();
+        showlist();
+    });
+}
+
+void Form6::Command4_Click()
+{
+    ++position;
+    guarded(this, [this] { getrec(); });
+}
+
+void Form6::Fonts_Click()
+{
+    // A cancelled dialog keeps its previous choice, which is stored all the same.
+    dialogs().font(this, m_dialogFont);
+    guarded(this, [this] {
+        const ConfiguredFont chosen = ConfiguredFont::fromFont(m_dialogFont);
+        ConfigRecord config;
+        config.BoldFlag = chosen.bold ? -1 : 0;
+        config.FontName = chosen.name;
+        config.FontSize = qint16(chosen.pointSize);
+        PreferenceFiles::writeConfig(config, ConfigRecord::Length);
+        getconfig();
+        const ConfiguredFont font = ConfiguredFont::fromFont(m_dialogFont);
+        for (QWidget *box : {static_cast<QWidget *>(Text1), static_cast<QWidget *>(Text2),
+                             static_cast<QWidget *>(List1)}) {
+            font.applySize(box);
+            font.applyBold(box);
+        }
+    });
+}
+
+void Form6::Command2_Click()
+{
+    printAfterAsking(this, QStringLiteral("LISTS"), Text2->toPlainText());
+}

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "list_store.h"
+
+#include "platform/form.h"
+
+#include <QFont>
+
+class QGroupBox;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+
+// The named lists of lists.dat: names in a list box, the chosen list's name and body in two
+// boxes that store themselves whenever the focus leaves them.
+class Form6 : public Form
+{
+    Q_OBJECT
+
+public:
+    explicit Form6(QWidget *parent = nullptr);
+
+    qint16 position = 0;
+    qint16 Numbrecords = 0;
+    qint16 SavePos = 0;
+
+    void testopen();
+    void seekrec();
+    void getrec();
+    void putrec2();
+    void removelist();
+    void showlist();
+    void getconfig();
+    void showmyfonts();
+
+    void List1_Click();
+    void Text1_LostFocus();
+    void Text2_LostFocus();
+    void Command1_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void Fonts_Click();
+    void Command2_Click();
+
+protected:
+    void Form_Load() override;
+    void Form_Activate() override;
+
+private:
+    // Selects entry position - 1 of List1 and shows that record, as a click on it does.
+    void selectPosition();
+
+    ListStore m_store;
+    QFont m_dialogFont; // the font dialog's current choice
+
+    QGroupBox *Frame1;
+    QLineEdit *Text1;
+    QListWidget *List1;
+    QGroupBox *Frame2;
+    QPlainTextEdit *Text2;
+    QPushButton *Command1;
+    QPushButton *Command3;
+    QPushButton *Command4;
+    QPushButton *Command2;
+    QPushButton *Fonts;
+    QLineEdit *Text4;
+};
