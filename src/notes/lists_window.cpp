@@ -1,6 +1,7 @@
 #include "lists_window.h"
 
-#include "print_text.h"
+#include "questions.h"
+#include "window_controls.h"
 
 #include "platform/dialogs.h"
 #include "platform/file_guard.h"
@@ -16,19 +17,6 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
-namespace {
-
-QPushButton *button(QWidget *parent, const char *name, const QString &caption, int left, int top,
-                    int width, int height)
-{
-    auto *b = new QPushButton(caption, parent);
-    b->setObjectName(QLatin1String(name));
-    setTwipsGeometry(b, left, top, width, height);
-    return b;
-}
-
-} // namespace
-
 Form6::Form6(QWidget *parent) : Form(parent), m_dialogFont(font())
 {
     setObjectName(QStringLiteral("Form6"));
@@ -36,12 +24,7 @@ Form6::Form6(QWidget *parent) : Form(parent), m_dialogFont(font())
     resizeTwips(this, 9615, 5700);
 
     // The grey strip goes first so the buttons lie on it.
-    Text4 = new QLineEdit(this);
-    Text4->setObjectName(QStringLiteral("Text4"));
-    Text4->setReadOnly(true);
-    Text4->setFocusPolicy(Qt::NoFocus);
-    Text4->setStyleSheet(QStringLiteral("background: #c0c0c0; border: none;"));
-    setTwipsGeometry(Text4, 0, 4680, 9495, 615);
+    Text4 = buttonStrip(this, "Text4", 0, 4680, 9495, 615);
 
     Frame1 = new QGroupBox(this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
@@ -63,12 +46,12 @@ Form6::Form6(QWidget *parent) : Form(parent), m_dialogFont(font())
     Text2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setTwipsGeometry(Text2, 120, 240, 6495, 4095);
 
-    Command1 = button(this, "Command1", QStringLiteral("Save It !"), 360, 4800, 1695, 375);
-    Command3 = button(this, "Command3", QStringLiteral("Delete"), 3000, 4800, 1095, 375);
-    Command4 = button(this, "Command4", QStringLiteral("Add"), 4320, 4800, 1095, 375);
+    Command1 = placedButton(this, "Command1", QStringLiteral("Save It !"), 360, 4800, 1695, 375);
+    Command3 = placedButton(this, "Command3", QStringLiteral("Delete"), 3000, 4800, 1095, 375);
+    Command4 = placedButton(this, "Command4", QStringLiteral("Add"), 4320, 4800, 1095, 375);
     // "Print" and "Fonts" side by side, both inside the window.
-    Command2 = button(this, "Command2", QStringLiteral("Print"), 7080, 4800, 975, 375);
-    Fonts = button(this, "Fonts", QStringLiteral("Fonts"), 8280, 4800, 975, 375);
+    Command2 = placedButton(this, "Command2", QStringLiteral("Print"), 7080, 4800, 975, 375);
+    Fonts = placedButton(this, "Fonts", QStringLiteral("Fonts"), 8280, 4800, 975, 375);
 
     connect(List1, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row >= 0)
@@ -216,13 +199,7 @@ void Form6::Command1_Click()
 
 void Form6::Command3_Click()
 {
-    Dialogs::Message question;
-    question.text = QStringLiteral("Delete ?");
-    question.title = QStringLiteral("Delete");
-    question.buttons = Dialogs::Buttons::YesNo;
-    question.icon = Dialogs::Icon::Critical;
-    question.defaultButton = 2;
-    if (dialogs().message(this, question) != Dialogs::Answer::Yes)
+    if (!confirmDelete(this))
         return;
     guarded(this, [this] {
         seekrec();

@@ -25,9 +25,10 @@ bool FocusWatcher::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == wanted) {
         const auto *widget = static_cast<QWidget *>(watched);
         const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
-        const bool userMove =
-            reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
-        if (userMove && widget->window()->isVisible())
+        // Focus that leaves with the whole window, or for a popup, comes back to the same box.
+        const bool reported =
+            reason != Qt::PopupFocusReason && (m_focusIn || reason != Qt::ActiveWindowFocusReason);
+        if (reported && widget->window()->isVisible())
             m_handler();
     }
     return QObject::eventFilter(watched, event);

@@ -6,9 +6,10 @@
 
 class QWidget;
 
-// Tells a window when one of its boxes gains or loses the input focus because the user moved
-// it (a click, a key). A focus that only leaves with the whole window, or for a menu or popup,
-// comes back to the same box and is not reported; nor is anything while the window is hidden.
+// Tells a window when one of its boxes gains or loses the input focus: by a click or a key, or,
+// for gaining it, as the window becomes active. A focus that leaves only with the whole window,
+// or for a menu or popup, comes back to the same box and is not reported; nor is anything
+// while the window is hidden.
 class FocusWatcher : public QObject
 {
     Q_OBJECT

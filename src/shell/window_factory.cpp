@@ -1,6 +1,7 @@
 #include "tool_windows.h"
 
 #include "notes/lists_window.h"
+#include "notes/todo_window.h"
 #include "shell/about_box.h"
 #include "shell/preferences_window.h"
 
@@ -14,6 +15,8 @@ std::unique_ptr<QWidget> createToolWindow(ToolWindowId id)
         return std::make_unique<Form12>();
     case ToolWindowId::Form6:
         return std::make_unique<Form6>();
+    case ToolWindowId::Todo:
+        return std::make_unique<Todo>();
     default:
         return nullptr;
     }

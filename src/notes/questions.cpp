@@ -1,4 +1,4 @@
-#include "print_text.h"
+#include "questions.h"
 
 #include "platform/dialogs.h"
 #include "platform/printer.h"
@@ -16,6 +16,22 @@ Dialogs::Message report(const QString &text, Dialogs::Buttons buttons)
 
 } // namespace
 
+bool confirmDelete(QWidget *parent)
+{
+    Dialogs::Message question;
+    question.text = QStringLiteral("Delete ?");
+    question.title = QStringLiteral("Delete");
+    question.buttons = Dialogs::Buttons::YesNo;
+    question.icon = Dialogs::Icon::Critical;
+    question.defaultButton = 2;
+    return dialogs().message(parent, question) == Dialogs::Answer::Yes;
+}
+
+void notify(QWidget *parent, const QString &text)
+{
+    dialogs().message(parent, report(text, Dialogs::Buttons::Ok));
+}
+
 bool printAfterAsking(QWidget *parent, const QString &documentName, const QString &text)
 {
     const Dialogs::Message ask =
@@ -26,6 +42,6 @@ bool printAfterAsking(QWidget *parent, const QString &documentName, const QStrin
     printer->printLine(text);
     if (printer->endDocument())
         return true;
-    dialogs().message(parent, report(QStringLiteral("Printer Problem"), Dialogs::Buttons::Ok));
+    notify(parent, QStringLiteral("Printer Problem"));
     return false;
 }
