@@ -1,6 +1,7 @@
 #include "tool_windows.h"
 
 #include "notes/lists_window.h"
+#include "notes/notepad_window.h"
 #include "notes/todo_window.h"
 #include "shell/about_box.h"
 #include "shell/preferences_window.h"
@@ -17,6 +18,8 @@ std::unique_ptr<QWidget> createToolWindow(ToolWindowId id)
         return std::make_unique<Form6>();
     case ToolWindowId::Todo:
         return std::make_unique<Todo>();
+    case ToolWindowId::Form9:
+        return std::make_unique<Form9>();
     default:
         return nullptr;
     }
