@@ -2,7 +2,8 @@
 
 #include "titled_text_file.h"
 
-// VLhelp.hlp: the notepad's topics, a 40-character title and a 5000-character body each.
+// VLhelp.hlp: the notepad's topics, a 40-character title and a 5000-character body each. A new
+// file holds ten topics with blank titles and bodies.
 class HelpStore : public TitledTextFile
 {
 public:
@@ -11,7 +12,4 @@ public:
     static constexpr int BlankTopics = 10;
 
     HelpStore();
-
-    // A new file: ten topics with blank titles and bodies.
-    void createFile() const;
 };

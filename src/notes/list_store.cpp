@@ -1,8 +1,3 @@
 #include "list_store.h"
 
-ListStore::ListStore() : TitledTextFile(QStringLiteral("lists.dat"), BodyWidth) {}
-
-void ListStore::createFile() const
-{
-    create({TitledText()});
-}
+ListStore::ListStore() : TitledTextFile(QStringLiteral("lists.dat"), BodyWidth, {TitledText()}) {}

@@ -2,7 +2,8 @@
 
 #include "titled_text_file.h"
 
-// lists.dat: one named list a record, a 40-character name and a 2000-character body.
+// lists.dat: one named list a record, a 40-character name and a 2000-character body. A new
+// file holds record 1 with an empty name and body.
 class ListStore : public TitledTextFile
 {
 public:
@@ -10,7 +11,4 @@ public:
     static constexpr int Length = 2042;
 
     ListStore();
-
-    // A new file: record 1 with an empty name and body.
-    void createFile() const;
 };

@@ -1,5 +1,6 @@
 #include "lists_window.h"
 
+#include "list_store.h"
 #include "questions.h"
 #include "window_controls.h"
 
@@ -15,9 +16,8 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSignalBlocker>
 
-Form6::Form6(QWidget *parent) : Form(parent), m_dialogFont(font())
+Form6::Form6(QWidget *parent) : TitledTextForm(ListStore(), parent), m_dialogFont(font())
 {
     setObjectName(QStringLiteral("Form6"));
     setWindowTitle(QStringLiteral("LISTS"));
@@ -53,12 +53,7 @@ Form6::Form6(QWidget *parent) : Form(parent), m_dialogFont(font())
     Command2 = placedButton(this, "Command2", QStringLiteral("Print"), 7080, 4800, 975, 375);
     Fonts = placedButton(this, "Fonts", QStringLiteral("Fonts"), 8280, 4800, 975, 375);
 
-    connect(List1, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0)
-            List1_Click();
-    });
-    // A click on the entry that is already current loads it again.
-    connect(List1, &QListWidget::itemClicked, this, [this] { List1_Click(); });
+    setTextControls(List1, Text1);
     FocusWatcher::onFocusOut(Text1, [this] { Text1_LostFocus(); });
     FocusWatcher::onFocusOut(Text2, [this] { Text2_LostFocus(); });
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
@@ -91,56 +86,14 @@ void Form6::Form_Activate()
     });
 }
 
-void Form6::testopen()
+QString Form6::bodyText() const
 {
-    if (!m_store.exists())
-        m_store.createFile();
+    return Text2->toPlainText();
 }
 
-void Form6::seekrec()
+void Form6::setBodyText(const QString &text)
 {
-    Numbrecords = qint16(m_store.count());
-}
-
-void Form6::getrec()
-{
-    const TitledText list = m_store.read(position);
-    Text1->setText(list.title);
-    Text2->setPlainText(list.body);
-}
-
-void Form6::putrec2()
-{
-    m_store.write(position, {Text1->text(), Text2->toPlainText()});
-}
-
-void Form6::removelist()
-{
-    const QSignalBlocker blocker(List1);
-    List1->clear();
-}
-
-void Form6::showlist()
-{
-    seekrec();
-    SavePos = position;
-    {
-        const QSignalBlocker blocker(List1);
-        List1->addItems(m_store.titles());
-    }
-    position = SavePos;
-    selectPosition();
-}
-
-void Form6::selectPosition()
-{
-    {
-        const QSignalBlocker blocker(List1);
-        List1->setCurrentRow(position - 1);
-    }
-    // A position past the entries (a list not yet saved) keeps its boxes.
-    if (position >= 1 && position <= List1->count())
-        getrec();
+    Text2->setPlainText(text);
 }
 
 void Form6::getconfig()
@@ -163,15 +116,6 @@ void Form6::showmyfonts()
         font.applyBold(box);
 }
 
-void Form6::List1_Click()
-{
-    const int row = List1->currentRow();
-    if (row < 0)
-        return;
-    position = qint16(row + 1);
-    guarded(this, [this] { getrec(); });
-}
-
 void Form6::Text1_LostFocus()
 {
     guarded(this, [this] { putrec2(); });
@@ -179,22 +123,12 @@ void Form6::Text1_LostFocus()
 
 void Form6::Text2_LostFocus()
 {
-    guarded(this, [this] {
-        putrec2();
-        seekrec();
-        removelist();
-        showlist();
-    });
+    saveAndShowList();
 }
 
 void Form6::Command1_Click()
 {
-    guarded(this, [this] {
-        putrec2();
-        seekrec();
-        removelist();
-        showlist();
-    });
+    saveAndShowList();
 }
 
 void Form6::Command3_Click()
@@ -207,7 +141,7 @@ void Form6::Command3_Click()
         // Each later list moves up by one; the last pass reads past the end and so writes the
         // last record blank. The file keeps its length.
         for (; position <= Numbrecords; ++position)
-            m_store.write(position, m_store.read(position + 1));
+            store().write(position, store().read(position + 1));
         position = SavePos;
         removelist();
         showlist();
@@ -217,7 +151,7 @@ void Form6::Command3_Click()
 void Form6::Command4_Click()
 {
     ++position;
-    guarded(this, [this] { getrec(); });
+    showUnlisted();
 }
 
 void Form6::Fonts_Click()

@@ -1,8 +1,6 @@
 #pragma once
 
-#include "list_store.h"
-
-#include "platform/form.h"
+#include "titled_text_form.h"
 
 #include <QFont>
 
@@ -14,27 +12,16 @@ class QPushButton;
 
 // The named lists of lists.dat: names in a list box, the chosen list's name and body in two
 // boxes that store themselves whenever the focus leaves them.
-class Form6 : public Form
+class Form6 : public TitledTextForm
 {
     Q_OBJECT
 
 public:
     explicit Form6(QWidget *parent = nullptr);
 
-    qint16 position = 0;
-    qint16 Numbrecords = 0;
-    qint16 SavePos = 0;
-
-    void testopen();
-    void seekrec();
-    void getrec();
-    void putrec2();
-    void removelist();
-    void showlist();
     void getconfig();
     void showmyfonts();
 
-    void List1_Click();
     void Text1_LostFocus();
     void Text2_LostFocus();
     void Command1_Click();
@@ -46,12 +33,10 @@ public:
 protected:
     void Form_Load() override;
     void Form_Activate() override;
+    QString bodyText() const override;
+    void setBodyText(const QString &text) override;
 
 private:
-    // Selects entry position - 1 of List1 and shows that record, as a click on it does.
-    void selectPosition();
-
-    ListStore m_store;
     QFont m_dialogFont; // the font dialog's current choice
 
     QGroupBox *Frame1;

@@ -1,5 +1,6 @@
 #include "notepad_window.h"
 
+#include "help_store.h"
 #include "questions.h"
 #include "window_controls.h"
 
@@ -10,7 +11,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QTextEdit>
 
 namespace {
@@ -19,7 +19,7 @@ constexpr int DefaultPoints = 10;
 
 } // namespace
 
-Form9::Form9(QWidget *parent) : Form(parent), m_dialogColor(Qt::black)
+Form9::Form9(QWidget *parent) : TitledTextForm(HelpStore(), parent), m_dialogColor(Qt::black)
 {
     setObjectName(QStringLiteral("Form9"));
     setWindowTitle(QStringLiteral("Help - Velmora  (32 bit)  Version 1.0"));
@@ -47,12 +47,7 @@ Form9::Form9(QWidget *parent) : Form(parent), m_dialogColor(Qt::black)
     Command1 = placedButton(this, "Command1", QStringLiteral("Font 8"), 5160, 5280, 735, 375);
     Command3 = placedButton(this, "Command3", QStringLiteral("Font 14"), 6000, 5280, 735, 375);
 
-    connect(List1, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0)
-            List1_Click();
-    });
-    // A click on the entry that is already current shows its stored topic again.
-    connect(List1, &QListWidget::itemClicked, this, [this] { List1_Click(); });
+    setTextControls(List1, Text2);
     connect(Save, &QPushButton::clicked, this, [this] { Save_Click(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
@@ -73,80 +68,29 @@ void Form9::Form_Load()
     });
 }
 
-void Form9::testopen()
+QString Form9::bodyText() const
 {
-    if (!m_store.exists())
-        m_store.createFile();
+    return RichTextBox1->toPlainText();
 }
 
-void Form9::seekrec()
+void Form9::setBodyText(const QString &text)
 {
-    Numbrecords = qint16(m_store.count());
-}
-
-void Form9::getrec()
-{
-    const TitledText topic = m_store.read(position);
-    Text2->setText(topic.title);
-    // Plain text: the sizes and colours of the last topic shown do not carry over.
-    RichTextBox1->setPlainText(topic.body);
-}
-
-void Form9::putrec2()
-{
-    m_store.write(position, {Text2->text(), RichTextBox1->toPlainText()});
-}
-
-void Form9::removelist()
-{
-    const QSignalBlocker blocker(List1);
-    List1->clear();
-}
-
-void Form9::showlist()
-{
-    seekrec();
-    SavePos = position;
-    {
-        const QSignalBlocker blocker(List1);
-        List1->addItems(m_store.titles());
-        // The topic in hand stays selected and shown, so that the next "Save" stores the
-        // topic the boxes show under its own number.
-        List1->setCurrentRow(SavePos - 1);
-    }
-    position = SavePos;
-    if (position >= 1 && position <= List1->count())
-        getrec();
-}
-
-void Form9::List1_Click()
-{
-    const int row = List1->currentRow();
-    if (row < 0)
-        return;
-    position = qint16(row + 1);
-    guarded(this, [this] { getrec(); });
+    // Plain text: the sizes and colours of the topic shown before do not carry over.
+    RichTextBox1->setPlainText(text);
 }
 
 void Form9::Save_Click()
 {
-    guarded(this, [this] {
-        putrec2();
-        seekrec();
-        removelist();
-        showlist();
-    });
+    saveAndShowList();
 }
 
 void Form9::Command2_Click()
 {
-    guarded(this, [this] {
-        seekrec();
+    // The record after the last one reads as an empty topic; saving it adds it to the file.
+    if (guarded(this, [this] { seekrec(); })) {
         position = qint16(Numbrecords + 1);
-        getrec();
-    });
-    const QSignalBlocker blocker(List1);
-    List1->setCurrentRow(-1);
+        showUnlisted();
+    }
 }
 
 void Form9::setSelectionSize(int points)

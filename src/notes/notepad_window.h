@@ -1,8 +1,6 @@
 #pragma once
 
-#include "help_store.h"
-
-#include "platform/form.h"
+#include "titled_text_form.h"
 
 #include <QColor>
 
@@ -13,25 +11,13 @@ class QTextEdit;
 
 // The help topics of VLhelp.hlp, which the user may change and add to: titles in a list, the
 // chosen topic's body in a rich-text box whose sizes and colours are for the screen only.
-class Form9 : public Form
+class Form9 : public TitledTextForm
 {
     Q_OBJECT
 
 public:
     explicit Form9(QWidget *parent = nullptr);
 
-    qint16 position = 0;
-    qint16 Numbrecords = 0;
-    qint16 SavePos = 0;
-
-    void testopen();
-    void seekrec();
-    void getrec();
-    void putrec2();
-    void removelist();
-    void showlist();
-
-    void List1_Click();
     void Save_Click();
     void Command2_Click();
     void Command1_Click();
@@ -41,11 +27,12 @@ public:
 
 protected:
     void Form_Load() override;
+    QString bodyText() const override;
+    void setBodyText(const QString &text) override;
 
 private:
     void setSelectionSize(int points);
 
-    HelpStore m_store;
     QColor m_dialogColor; // the colour dialog's current choice
 
     QListWidget *List1;

@@ -26,8 +26,9 @@ QString storedText(const QString &text)
     return stored;
 }
 
-TitledTextFile::TitledTextFile(const QString &fileName, int bodyWidth)
-    : m_file(fileName, BodyOffset + bodyWidth), m_bodyWidth(bodyWidth)
+TitledTextFile::TitledTextFile(const QString &fileName, int bodyWidth,
+                               const QList<TitledText> &initial)
+    : m_file(fileName, BodyOffset + bodyWidth), m_bodyWidth(bodyWidth), m_initial(initial)
 {}
 
 TitledText TitledTextFile::read(int n) const

@@ -21,7 +21,8 @@ class TitledTextFile
 public:
     static constexpr int TitleWidth = 40;
 
-    TitledTextFile(const QString &fileName, int bodyWidth);
+    // initial: the records a new file holds.
+    TitledTextFile(const QString &fileName, int bodyWidth, const QList<TitledText> &initial);
 
     int recordLength() const { return m_file.recordLength(); }
     int bodyWidth() const { return m_bodyWidth; }
@@ -37,12 +38,15 @@ public:
     void write(int n, const TitledText &text) const;
     // Replaces the file with these records, numbered from 1.
     void create(const QList<TitledText> &texts) const;
+    // A new file with its initial records.
+    void createFile() const { create(m_initial); }
 
 private:
     Record toRecord(int n, const TitledText &text) const;
 
     RecordFile m_file;
     int m_bodyWidth;
+    QList<TitledText> m_initial;
 };
 
 // A field as a text box shows it: without its trailing blank padding, line breaks as "\n".

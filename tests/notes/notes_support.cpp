@@ -5,6 +5,7 @@
 #include "work_dir.h"
 
 #include <QFileInfo>
+#include <QListWidget>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -34,4 +35,17 @@ QByteArray titledRecord(qint16 number, const QByteArray &title, const QByteArray
                         int bodyWidth)
 {
     return le16(number) + padded(title, 40) + padded(body, bodyWidth);
+}
+
+QByteArray recordAt(const QByteArray &file, int n, int length)
+{
+    return file.mid(qsizetype(n - 1) * length, length);
+}
+
+QStringList entries(QListWidget *list)
+{
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i)
+        texts << list->item(i)->text();
+    return texts;
 }

@@ -7,6 +7,8 @@
 
 #include <functional>
 
+class QListWidget;
+
 // The control of a window by its name; a missing one fails the test.
 template <typename T> T *control(QWidget *window, const char *name)
 {
@@ -24,3 +26,9 @@ bool havePdfToText();
 // Bytes of one record of a titled text file: number, 40-character title, body of the width.
 QByteArray titledRecord(qint16 number, const QByteArray &title, const QByteArray &body,
                         int bodyWidth);
+
+// Record n of a file's bytes.
+QByteArray recordAt(const QByteArray &file, int n, int length);
+
+// The texts of a list box's entries.
+QStringList entries(QListWidget *list);

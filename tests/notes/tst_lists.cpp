@@ -24,15 +24,7 @@ QByteArray list(qint16 number, const QByteArray &name, const QByteArray &body = 
 
 QByteArray recordOf(const QByteArray &file, int n)
 {
-    return file.mid((n - 1) * Length, Length);
-}
-
-QStringList entries(QListWidget *list)
-{
-    QStringList texts;
-    for (int i = 0; i < list->count(); ++i)
-        texts << list->item(i)->text();
-    return texts;
+    return recordAt(file, n, Length);
 }
 
 void clickEntry(QListWidget *list, int row)

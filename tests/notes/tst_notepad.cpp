@@ -25,15 +25,7 @@ QByteArray topic(qint16 number, const QByteArray &title, const QByteArray &body 
 
 QByteArray recordOf(const QByteArray &file, int n)
 {
-    return file.mid((n - 1) * Length, Length);
-}
-
-QStringList entries(QListWidget *list)
-{
-    QStringList texts;
-    for (int i = 0; i < list->count(); ++i)
-        texts << list->item(i)->text();
-    return texts;
+    return recordAt(file, n, Length);
 }
 
 const QByteArray ThreeTopics =

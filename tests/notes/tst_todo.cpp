@@ -30,7 +30,7 @@ const QByteArray Root = node(1, 0, "0", "r", "Todo List", 1);
 
 QByteArray recordOf(const QByteArray &file, int n)
 {
-    return file.mid((n - 1) * Length, Length);
+    return recordAt(file, n, Length);
 }
 
 // Record numbers of the nodes in the outline, each with its parent's (0 at the top).
