@@ -28,7 +28,7 @@ bool FocusWatcher::eventFilter(QObject *watched, QEvent *event)
         // Focus that leaves with the whole window, or for a popup, comes back to the same box.
         const bool reported =
             reason != Qt::PopupFocusReason && (m_focusIn || reason != Qt::ActiveWindowFocusReason);
-        if (reported && widget->window()->isVisible())
+        if (reported && widget->isVisible())
             m_handler();
     }
     return QObject::eventFilter(watched, event);

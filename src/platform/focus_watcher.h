@@ -9,7 +9,7 @@ class QWidget;
 // Tells a window when one of its boxes gains or loses the input focus: by a click or a key, or,
 // for gaining it, as the window becomes active. A focus that leaves only with the whole window,
 // or for a menu or popup, comes back to the same box and is not reported; nor is anything
-// while the window is hidden.
+// while the box is hidden, as when its window closes.
 class FocusWatcher : public QObject
 {
     Q_OBJECT

@@ -1,12 +1,18 @@
 #include "notes/lists_window.h"
+#include "platform/printer.h"
+#include "shell/main_window.h"
 
 #include "notes_support.h"
 #include "scripted_dialogs.h"
 #include "work_dir.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
@@ -53,6 +59,8 @@ private slots:
     void printPrintsTheBody();
     void fontsAreStoredForEveryReader();
     void unwritableFileIsReported();
+    void mainWindowOpensTheNotesWindows_data();
+    void mainWindowOpensTheNotesWindows();
 
 private:
     ScriptedDialogs *m_dialogs = nullptr;
@@ -220,6 +228,14 @@ void TestLists::printPrintsTheBody()
     QCOMPARE(m_dialogs->lastAsked().message.buttons, Dialogs::Buttons::OkCancel);
     QVERIFY2(text.contains(u"milk"_s) && text.contains(u"bread"_s), qPrintable(text));
     QVERIFY(!text.contains(u"ONE"_s));
+
+    // A printer that fails is reported, not taken for printed.
+    WorkDir elsewhere;
+    Printing::setOutputFile(elsewhere.filePath(u"missing-folder/out.pdf"_s));
+    m_dialogs->answerMessage(Dialogs::Answer::Ok, u"      Do you want Print Now ?"_s);
+    m_dialogs->answerMessage(Dialogs::Answer::Ok, u"Printer Problem"_s);
+    print->click();
+    Printing::setOutputFile(QString());
 }
 
 void TestLists::fontsAreStoredForEveryReader()
@@ -264,6 +280,52 @@ void TestLists::unwritableFileIsReported()
     m_dialogs->answerMessage(Dialogs::Answer::Ok);
     control<QPushButton>(&w, "Command1")->click();
     QVERIFY(m_dialogs->lastAsked().message.text.startsWith(u"lists.dat"_s));
+}
+
+void TestLists::mainWindowOpensTheNotesWindows_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<ToolWindowId>("id");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("child");
+    QTest::newRow("lists") << u"Lists"_s << ToolWindowId::Form6 << u"Form6"_s << u"lists.dat"_s
+                           << true;
+    QTest::newRow("to-do") << u"Todo"_s << ToolWindowId::Todo << u"Todo"_s << u"tree.dat"_s << true;
+    QTest::newRow("contents") << u"contentmnu"_s << ToolWindowId::Form9 << u"Form9"_s
+                              << u"VLhelp.hlp"_s << false;
+}
+
+void TestLists::mainWindowOpensTheNotesWindows()
+{
+    QFETCH(QString, command);
+    QFETCH(ToolWindowId, id);
+    QFETCH(QString, name);
+    QFETCH(QString, file);
+    QFETCH(bool, child);
+    WorkDir dir;
+    VL32V1 frame;
+    frame.show();
+    if (auto *menuCommand = frame.findChild<QAction *>(command))
+        menuCommand->trigger();
+    else
+        frame.Toolbar1_ButtonClick(command);
+    QWidget *window = frame.toolWindow(id);
+    QVERIFY(window);
+    QCOMPARE(window->objectName(), name);
+    QCOMPARE(qobject_cast<QMdiSubWindow *>(window->parentWidget()) != nullptr, child);
+    QVERIFY(QFileInfo::exists(dir.filePath(file)));
+
+    // Closing with the focus in a box is no save: only leaving the box for another one is.
+    const QByteArray before = dir.read(file);
+    window->window()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window->window()));
+    auto *box = window->findChild<QLineEdit *>(name == u"Form9"_s ? u"Text2"_s : u"Text1"_s);
+    QTest::mouseClick(box, Qt::LeftButton);
+    QTest::keyClicks(box, u"typed"_s);
+    static_cast<Form *>(window)->unload();
+    QTRY_VERIFY(!frame.toolWindow(id));
+    QCOMPARE(dir.read(file), before);
 }
 
 QTEST_MAIN(TestLists)
