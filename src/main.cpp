@@ -1,6 +1,9 @@
 #include "shell/main_window.h"
 
 #include <QApplication>
+#ifdef VELMORA_QUIT_WHEN_SHOWN
+#include <QTimer>
+#endif
 
 int main(int argc, char *argv[])
 {
@@ -8,5 +11,9 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Velmora"));
     VL32V1 window;
     window.show();
+#ifdef VELMORA_QUIT_WHEN_SHOWN
+    // The start-up benchmark's build: leave as soon as the frame has been shown.
+    QTimer::singleShot(0, &app, &QCoreApplication::quit);
+#endif
     return QApplication::exec();
 }

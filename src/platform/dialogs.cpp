@@ -11,7 +11,9 @@ Dialogs *installed = nullptr;
 Dialogs &Dialogs::instance()
 {
     static QtDialogs standard;
-    return installed ? *installed : standard;
+    if (installed)
+        return *installed;
+    return standard;
 }
 
 void Dialogs::install(Dialogs *dialogs)

@@ -3,8 +3,7 @@
 FileError::FileError(const QString &fileName, const QString &systemText)
     : std::runtime_error((fileName + QStringLiteral(": ") + systemText).toStdString()),
       m_fileName(fileName), m_systemText(systemText)
-{
-}
+{}
 
 QString FileError::message() const
 {

@@ -9,8 +9,7 @@ void reportFileError(QWidget *parent, const FileError &error);
 
 // Runs one user action; a file error stops the action and is shown. Returns false then, so the
 // caller never reports success for a failed save.
-template <typename Action>
-bool guarded(QWidget *parent, Action &&action)
+template <typename Action> bool guarded(QWidget *parent, Action &&action)
 {
     try {
         action();

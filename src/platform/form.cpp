@@ -5,16 +5,17 @@
 #include <QCloseEvent>
 #include <QMdiSubWindow>
 
-Form::Form(QWidget *parent)
-    : QWidget(parent), m_activation(new ActivationWatcher(
-                           this, [this] { Form_Activate(); }, [this] { Form_Deactivate(); }))
-{}
+Form::Form(QWidget *parent) : QWidget(parent)
+{
+    m_activationWatcher = new ActivationWatcher(
+        this, [this] { Form_Activate(); }, [this] { Form_Deactivate(); });
+}
 
 Form::~Form()
 {
-    // A window destroyed while active loses the activation inside QWidget's destructor, when
-    // the derived window is gone: its deactivate steps must not run then.
-    delete m_activation;
+    // A window destroyed while active loses its activation inside ~QWidget, when the steps of
+    // the derived window are gone: stop watching first.
+    delete m_activationWatcher;
 }
 
 void Form::load()

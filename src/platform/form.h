@@ -29,6 +29,6 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    QObject *m_activationWatcher;
     bool m_loaded = false;
-    QObject *m_activation;
 };

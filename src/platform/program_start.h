@@ -9,8 +9,14 @@
 namespace ProgramStart {
 
 // The window modes a started program may be asked for.
-enum class WindowMode { Hide = 0, Normal = 1, Minimized = 2, Maximized = 3, NormalNoFocus = 4,
-                        MinimizedNoFocus = 6 };
+enum class WindowMode {
+    Hide = 0,
+    Normal = 1,
+    Minimized = 2,
+    Maximized = 3,
+    NormalNoFocus = 4,
+    MinimizedNoFocus = 6
+};
 
 // true when the program was started.
 bool start(const QString &program, const QStringList &arguments, WindowMode mode);

@@ -27,7 +27,8 @@ QList<ButtonSpec> buttonsFor(Dialogs::Buttons buttons)
                 {QMessageBox::Retry, A::Retry},
                 {QMessageBox::Ignore, A::Ignore}};
     case Dialogs::Buttons::YesNoCancel:
-        return {{QMessageBox::Yes, A::Yes}, {QMessageBox::No, A::No}, {QMessageBox::Cancel, A::Cancel}};
+        return {
+            {QMessageBox::Yes, A::Yes}, {QMessageBox::No, A::No}, {QMessageBox::Cancel, A::Cancel}};
     case Dialogs::Buttons::YesNo:
         return {{QMessageBox::Yes, A::Yes}, {QMessageBox::No, A::No}};
     case Dialogs::Buttons::RetryCancel:

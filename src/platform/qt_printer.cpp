@@ -29,9 +29,9 @@ QString pdfPathFor(const QString &documentName)
     QString base = documentName;
     base.replace(u'/', u'-');
     base.replace(u' ', u'-');
-    return QDir(dir).filePath(base + u'-' +
-                              QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss")) +
-                              QStringLiteral(".pdf"));
+    return QDir(dir).filePath(
+        base + u'-' + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss")) +
+        QStringLiteral(".pdf"));
 }
 
 class QtLinePrinter : public LinePrinter
@@ -48,7 +48,8 @@ public:
     void printLine(const QString &line) override
     {
         // A line holding line breaks prints as several lines.
-        const QStringList parts = QString(line).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).split(u'\n');
+        const QStringList parts =
+            QString(line).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).split(u'\n');
         m_pages.last().append(parts);
     }
     void newPage() override { m_pages.append(QStringList()); }

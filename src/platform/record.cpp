@@ -34,18 +34,18 @@ QString Record::text(int offset, int width) const
 
 QString Record::displayText(int offset, int width) const
 {
-    QByteArray bytes = raw(offset, width);
-    const qsizetype nul = bytes.indexOf('\0');
+    QByteArray field = raw(offset, width);
+    const qsizetype nul = field.indexOf('\0');
     if (nul >= 0)
-        bytes.truncate(nul);
-    return Cp1252::decode(bytes);
+        field.truncate(nul);
+    return Cp1252::decode(field);
 }
 
 void Record::setText(int offset, int width, QStringView value)
 {
-    QByteArray bytes = Cp1252::encode(value).left(width);
-    bytes.append(QByteArray(width - bytes.size(), ' '));
-    setRaw(offset, bytes);
+    QByteArray field = Cp1252::encode(value).left(width);
+    field.append(QByteArray(width - field.size(), ' '));
+    setRaw(offset, field);
 }
 
 QByteArray Record::raw(int offset, int width) const

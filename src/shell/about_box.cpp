@@ -36,7 +36,7 @@ Form12::Form12(QWidget *parent) : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixe
     title->setPalette(palette);
     title->setAlignment(Qt::AlignCenter);
 
-    label(this, "Label2", QStringLiteral("Your data stays in your own working folder."), 1200,
-          1440, 3855, 375);
+    label(this, "Label2", QStringLiteral("Your data stays in your own working folder."), 1200, 1440,
+          3855, 375);
     label(this, "Label3", QStringLiteral("Version 1.0 of the 32 bit series"), 1680, 960, 2775, 255);
 }

@@ -65,8 +65,8 @@ void VL32V1::createToolbar()
             break;
         case ToolbarEntry::Kind::Placeholder: {
             auto *gapWidget = new QWidget(m_toolbar);
-            const int width = entry.gapTwips > 0 ? twipsToPixels(entry.gapTwips, this)
-                                                 : DefaultGapPixels;
+            const int width =
+                entry.gapTwips > 0 ? twipsToPixels(entry.gapTwips, this) : DefaultGapPixels;
             gapWidget->setFixedWidth(width);
             m_toolbar->addWidget(gapWidget);
             break;
@@ -86,8 +86,7 @@ void VL32V1::createToolbar()
 
 void VL32V1::createMenus()
 {
-    auto addCommand = [this](QWidget *menu, const char *name, const QString &caption,
-                             auto slot) {
+    auto addCommand = [this](QWidget *menu, const char *name, const QString &caption, auto slot) {
         auto *action = new QAction(caption, menu);
         action->setObjectName(QLatin1String(name));
         connect(action, &QAction::triggered, this, slot);
@@ -110,15 +109,20 @@ void VL32V1::createMenus()
             openWindow(id);
         };
     };
-    addCommand(menuBar(), "smallcal", QStringLiteral("Calender"), restoreAndOpen(ToolWindowId::Form10));
-    addCommand(menuBar(), "launchit", QStringLiteral("Launch"), restoreAndOpen(ToolWindowId::runit));
-    addCommand(menuBar(), "dialmnu", QStringLiteral("Dialer"), restoreAndOpen(ToolWindowId::Form11));
-    addCommand(menuBar(), "soundmnu", QStringLiteral("Sound"), restoreAndOpen(ToolWindowId::Form14));
+    addCommand(menuBar(), "smallcal", QStringLiteral("Calender"),
+               restoreAndOpen(ToolWindowId::Form10));
+    addCommand(menuBar(), "launchit", QStringLiteral("Launch"),
+               restoreAndOpen(ToolWindowId::runit));
+    addCommand(menuBar(), "dialmnu", QStringLiteral("Dialer"),
+               restoreAndOpen(ToolWindowId::Form11));
+    addCommand(menuBar(), "soundmnu", QStringLiteral("Sound"),
+               restoreAndOpen(ToolWindowId::Form14));
 
     QMenu *helpmenu = menuBar()->addMenu(QStringLiteral("&Help"));
     helpmenu->setObjectName(QStringLiteral("helpmenu"));
     connect(helpmenu, &QMenu::aboutToShow, this, [] { RestoreStartDate(); });
-    addCommand(helpmenu, "aboutit", QStringLiteral("About"), [this] { openWindow(ToolWindowId::Form12); });
+    addCommand(helpmenu, "aboutit", QStringLiteral("About"),
+               [this] { openWindow(ToolWindowId::Form12); });
     addCommand(helpmenu, "contentmnu", QStringLiteral("Contents"),
                [this] { openWindow(ToolWindowId::Form9); });
 }

@@ -8,11 +8,11 @@ struct PrefRecord
     static constexpr int Length = 116;
 
     qint16 RecNo = 0;
-    QString StartHour;     // 10 characters, for example "9" or "9 AM"
+    QString StartHour; // 10 characters, for example "9" or "9 AM"
     qint16 StartupWindow = 0;
-    qint16 PortIndex = 0;  // 0 is "Port 1"
-    QString SoundProgram;  // 50 characters
-    QString SoundFile;     // 50 characters
+    qint16 PortIndex = 0; // 0 is "Port 1"
+    QString SoundProgram; // 50 characters
+    QString SoundFile;    // 50 characters
 
     // The defaults a new setup.dat holds; only the start hour differs between its writers.
     static PrefRecord defaults(const QString &startHour);
@@ -26,9 +26,9 @@ struct ConfigRecord
     static constexpr int MainWindowLength = 2077;
 
     qint16 RecNo = 0;
-    qint16 BoldFlag = 0;  // -1 when bold
-    QString FontName;     // 30 characters
-    qint16 FontSize = 0;  // points
+    qint16 BoldFlag = 0; // -1 when bold
+    QString FontName;    // 30 characters
+    qint16 FontSize = 0; // points
 };
 
 namespace PreferenceFiles {

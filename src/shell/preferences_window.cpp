@@ -33,8 +33,8 @@ QLineEdit *namedEdit(const char *name, QWidget *parent)
 }
 
 // An option button with its caption in a label beside it, as the window lays them out.
-QRadioButton *option(const QString &name, QGridLayout *grid, int row, int column,
-                     QLabel *caption, QButtonGroup *group)
+QRadioButton *option(const QString &name, QGridLayout *grid, int row, int column, QLabel *caption,
+                     QButtonGroup *group)
 {
     auto *button = new QRadioButton(grid->parentWidget());
     button->setObjectName(name);
@@ -71,11 +71,13 @@ Form3::Form3(QWidget *parent) : Form(parent)
     // Serial port.
     auto *portBox = new QGroupBox(this);
     auto *portGrid = new QGridLayout(portBox);
-    portGrid->addWidget(namedLabel("Label10", QStringLiteral("ComPort Settings"), portBox), 0, 0, 1, 4);
+    portGrid->addWidget(namedLabel("Label10", QStringLiteral("ComPort Settings"), portBox), 0, 0, 1,
+                        4);
     auto *portGroup = new QButtonGroup(this);
     const char *portLabels[] = {"Label11", "Label12", "Label13", "Label14"};
     for (int i = 0; i < 4; ++i) {
-        QLabel *caption = namedLabel(portLabels[i], QStringLiteral("Port ") + QString::number(i + 1), portBox);
+        QLabel *caption =
+            namedLabel(portLabels[i], QStringLiteral("Port ") + QString::number(i + 1), portBox);
         QRadioButton *button = option(QStringLiteral("Option2_") + QString::number(i), portGrid,
                                       1 + i / 2, (i % 2) * 2, caption, portGroup);
         connect(button, &QRadioButton::clicked, this, [this, i] { Option2_Click(i); });
@@ -95,15 +97,16 @@ Form3::Form3(QWidget *parent) : Form(parent)
     // Start-up window: indexes 0 to 2 down the left, 3 to 5 down the right.
     auto *startBox = new QGroupBox(this);
     auto *startGrid = new QGridLayout(startBox);
-    startGrid->addWidget(namedLabel("Label9", QStringLiteral("Show on Startup"), startBox), 0, 0, 1, 4);
+    startGrid->addWidget(namedLabel("Label9", QStringLiteral("Show on Startup"), startBox), 0, 0, 1,
+                         4);
     struct Choice
     {
         const char *label;
         const char *caption;
     };
-    const Choice choices[] = {{"Label2", "Personal Calendar"}, {"Label7", "Lists"},
-                              {"Label4", "Business Phone"},    {"Label5", "Reminder"},
-                              {"Label6", "Todo"},              {"Label3", "Appointment Calendar"}};
+    const Choice choices[] = {
+        {"Label2", "Personal Calendar"}, {"Label7", "Lists"}, {"Label4", "Business Phone"},
+        {"Label5", "Reminder"},          {"Label6", "Todo"},  {"Label3", "Appointment Calendar"}};
     auto *startGroup = new QButtonGroup(this);
     for (int i = 0; i < 6; ++i) {
         QLabel *caption = namedLabel(choices[i].label, QLatin1String(choices[i].caption), startBox);

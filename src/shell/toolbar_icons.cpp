@@ -15,12 +15,12 @@ struct Picture
 
 // A coloured tile with a short mark a picture; unused pictures keep a plain look.
 constexpr std::array<Picture, 17> pictures = {{
-    {"31", 0xff2060c0}, // 1 calendar
+    {"31", 0xff2060c0},     // 1 calendar
     {"\u2713", 0xff208040}, // 2 to-do
-    {"AP", 0xffc03030}, // 3 appointments
-    {"B", 0xff806020}, // 4 business phone
+    {"AP", 0xffc03030},     // 3 appointments
+    {"B", 0xff806020},      // 4 business phone
     {"\u2261", 0xff4060a0}, // 5 lists
-    {"!", 0xffd08000}, // 6 reminder
+    {"!", 0xffd08000},      // 6 reminder
     {"", 0xff808080},
     {"\u260e", 0xff404040}, // 8 dialer
     {"\u266a", 0xff8030a0}, // 9 sound

@@ -10,10 +10,10 @@ struct ToolbarEntry
 {
     enum class Kind { Placeholder, Button, Separator };
     Kind kind;
-    QLatin1String key;     // buttons
-    int image = 0;         // 1-based index into the image list
+    QLatin1String key; // buttons
+    int image = 0;     // 1-based index into the image list
     QLatin1String toolTip;
-    int gapTwips = 0;      // placeholders: 0 is the default gap
+    int gapTwips = 0; // placeholders: 0 is the default gap
 };
 
 // What a click on a button does: its window and its steps, in order.

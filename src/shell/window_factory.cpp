@@ -1,5 +1,7 @@
 #include "tool_windows.h"
 
+#include "calendar/personal_calendar_window.h"
+#include "calendar/small_calendar_window.h"
 #include "notes/lists_window.h"
 #include "notes/notepad_window.h"
 #include "notes/todo_window.h"
@@ -10,6 +12,10 @@
 std::unique_ptr<QWidget> createToolWindow(ToolWindowId id)
 {
     switch (id) {
+    case ToolWindowId::Form1:
+        return std::make_unique<Form1>();
+    case ToolWindowId::Form10:
+        return std::make_unique<Form10>();
     case ToolWindowId::Form3:
         return std::make_unique<Form3>();
     case ToolWindowId::Form12:

@@ -50,8 +50,8 @@ void TestPlatform::textFieldsArePaddedAndCut_data()
     QTest::newRow("long is cut") << QStringLiteral("abcdefgh") << QByteArray("abcde");
     QTest::newRow("empty is spaces") << QString() << QByteArray("     ");
     QTest::newRow("cp1252") << QString::fromUtf8("M\u00fcl\u20ac") << QByteArray("M\xfcl\x80 ");
-    QTest::newRow("no cp1252 form") << QString::fromUtf8("a\u4e2d\U0001F600b")
-                                    << QByteArray("a??b ");
+    QTest::newRow("no cp1252 form")
+        << QString::fromUtf8("a\u4e2d\U0001F600b") << QByteArray("a??b ");
 }
 
 void TestPlatform::textFieldsArePaddedAndCut()
@@ -65,7 +65,9 @@ void TestPlatform::textFieldsArePaddedAndCut()
 
 void TestPlatform::textReadsBackWithItsPadding()
 {
-    Record record(QByteArray("M\xfc" "ller   \x80\0\0", 12));
+    Record record(QByteArray("M\xfc"
+                             "ller   \x80\0\0",
+                             12));
     QCOMPARE(record.text(0, 9), QString::fromUtf8("M\u00fcller   "));
     QCOMPARE(record.text(9, 3).size(), 3);
     QCOMPARE(record.text(10, 2), QString(2, QChar(u'\0')));
@@ -253,10 +255,12 @@ void TestPlatform::commandLinesSplitWithoutAShell()
     WorkDir dir;
     QVERIFY(!ProgramStart::startCommandLine(QStringLiteral("./no-such-program"),
                                             ProgramStart::WindowMode::Normal));
-    QVERIFY(!ProgramStart::startCommandLine(QStringLiteral("  "), ProgramStart::WindowMode::Normal));
+    QVERIFY(
+        !ProgramStart::startCommandLine(QStringLiteral("  "), ProgramStart::WindowMode::Normal));
     // Shell syntax reaches the program as plain arguments.
     const QString touch = QStandardPaths::findExecutable(QStringLiteral("touch"));
-    QVERIFY(ProgramStart::start(touch, {QStringLiteral("a;touch pwned"), QStringLiteral("$(touch b)")},
+    QVERIFY(ProgramStart::start(touch,
+                                {QStringLiteral("a;touch pwned"), QStringLiteral("$(touch b)")},
                                 ProgramStart::WindowMode::Hide));
     QTRY_VERIFY(QFile::exists(dir.filePath(QStringLiteral("a;touch pwned"))));
     QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("pwned"))));

@@ -2,6 +2,7 @@
 #include "shell/preferences_window.h"
 #include "shell/toolbar_table.h"
 
+#include "platform/form.h"
 #include "platform/status_panels.h"
 #include "platform/working_date.h"
 
@@ -13,7 +14,9 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
@@ -24,8 +27,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QByteArray setupBytes(const QByteArray &hour, qint16 startup, qint16 port, const QByteArray &program,
-                      const QByteArray &sound)
+QByteArray setupBytes(const QByteArray &hour, qint16 startup, qint16 port,
+                      const QByteArray &program, const QByteArray &sound)
 {
     return le16(0) + padded(hour, 10) + le16(startup) + le16(port) + padded(program, 50) +
            padded(sound, 50);
@@ -43,14 +46,26 @@ QByteArray configBytes(const QFont &font, int length)
     return bytes;
 }
 
-template <typename T>
-T *child(QWidget *parent, const char *name)
+template <typename T> T *child(QWidget *parent, const char *name)
 {
     T *found = parent->findChild<T *>(QLatin1String(name));
     if (!found)
         qWarning("no child %s", name);
     return found;
 }
+
+// Counts the steps a window runs.
+class CountingForm : public Form
+{
+public:
+    int loads = 0, activations = 0, deactivations = 0, unloads = 0;
+
+protected:
+    void Form_Load() override { ++loads; }
+    void Form_Activate() override { ++activations; }
+    void Form_Deactivate() override { ++deactivations; }
+    void Form_Unload() override { ++unloads; }
+};
 
 } // namespace
 
@@ -77,6 +92,7 @@ private slots:
     void noAnswerSavesNothingAndStays();
     void preferencesCreateTheirOwnDefaults();
     void windowsOpenOnce();
+    void childWindowsRunTheirSteps();
 
 private:
     ScriptedDialogs *m_dialogs = nullptr;
@@ -196,9 +212,10 @@ void TestShell::menusAreNamed()
     {
         const char *name;
         const char *caption;
-    } commands[] = {{"fontmnu", "Fonts"},   {"prefmenu", "Preferences"}, {"exitmenu", "Exit"},
-                    {"smallcal", "Calender"}, {"launchit", "Launch"},     {"dialmnu", "Dialer"},
-                    {"soundmnu", "Sound"},  {"aboutit", "About"},        {"contentmnu", "Contents"}};
+    } commands[] = {
+        {"fontmnu", "Fonts"},     {"prefmenu", "Preferences"}, {"exitmenu", "Exit"},
+        {"smallcal", "Calender"}, {"launchit", "Launch"},      {"dialmnu", "Dialer"},
+        {"soundmnu", "Sound"},    {"aboutit", "About"},        {"contentmnu", "Contents"}};
     for (const auto &command : commands) {
         auto *action = window.findChild<QAction *>(QLatin1String(command.name));
         QVERIFY2(action, command.name);
@@ -226,15 +243,19 @@ void TestShell::toolbarRowsWriteTheStatusPanels()
     WorkingDate::setFromText(u"1/1/1990");
     window.Toolbar1_ButtonClick(QStringLiteral("Bills"));
     QCOMPARE(panel2->text(), QStringLiteral("kept"));
-    QCOMPARE(panel3->text(), QStringLiteral("HINT : Click the Sum Button to Update the Total Amount box"));
+    QCOMPARE(panel3->text(),
+             QStringLiteral("HINT : Click the Sum Button to Update the Total Amount box"));
     QCOMPARE(WorkingDate::current(), QDate(2026, 12, 10));
     window.Toolbar1_ButtonClick(QStringLiteral("sound"));
-    QCOMPARE(panel3->text(), QStringLiteral("HINT : Click the Sum Button to Update the Total Amount box"));
+    QCOMPARE(panel3->text(),
+             QStringLiteral("HINT : Click the Sum Button to Update the Total Amount box"));
     QCOMPARE(panel2->text(), QString());
     window.Toolbar1_ButtonClick(QStringLiteral("reminder")); // keys match case-sensitively
-    QCOMPARE(panel3->text(), QStringLiteral("HINT : Click the Sum Button to Update the Total Amount box"));
+    QCOMPARE(panel3->text(),
+             QStringLiteral("HINT : Click the Sum Button to Update the Total Amount box"));
     window.Toolbar1_ButtonClick(QStringLiteral("Reminder"));
-    QCOMPARE(panel3->text(), QStringLiteral("HINT : Date format Month/Day/Year - Example: 12/5/97"));
+    QCOMPARE(panel3->text(),
+             QStringLiteral("HINT : Date format Month/Day/Year - Example: 12/5/97"));
 }
 
 void TestShell::fontsWritesConfigEvenWhenCancelled()
@@ -283,15 +304,18 @@ void TestShell::preferencesShowTheFileWithItsPadding()
     form.show();
     QCOMPARE(child<QLineEdit>(&form, "Text3")->text(), QStringLiteral("8 AM      "));
     QCOMPARE(child<QLineEdit>(&form, "Text4")->text(), QStringLiteral("AM"));
-    QCOMPARE(child<QLineEdit>(&form, "Text1")->text(), QString::fromLatin1(padded("C:\\prog.exe", 50)));
-    QCOMPARE(child<QLineEdit>(&form, "Text2")->text(), QString::fromLatin1(padded("d:\\x.wav", 50)));
+    QCOMPARE(child<QLineEdit>(&form, "Text1")->text(),
+             QString::fromLatin1(padded("C:\\prog.exe", 50)));
+    QCOMPARE(child<QLineEdit>(&form, "Text2")->text(),
+             QString::fromLatin1(padded("d:\\x.wav", 50)));
     QVERIFY(child<QRadioButton>(&form, "Option1_4")->isChecked());
     QVERIFY(child<QRadioButton>(&form, "Option2_3")->isChecked());
     QCOMPARE(form.startup, qint16(4));
     QCOMPARE(form.portnumb, qint16(3));
     // Saved back unchanged.
     const QByteArray before = dir.read(QStringLiteral("setup.dat"));
-    m_dialogs->answerMessage(Dialogs::Answer::Yes, QStringLiteral("Do you want to Save Your Preferences ?"));
+    m_dialogs->answerMessage(Dialogs::Answer::Yes,
+                             QStringLiteral("Do you want to Save Your Preferences ?"));
     child<QPushButton>(&form, "Command2")->click();
     QCOMPARE(dir.read(QStringLiteral("setup.dat")), before);
 }
@@ -357,6 +381,40 @@ void TestShell::windowsOpenOnce()
     QCOMPARE(child<QLabel>(about, "Label1")->text(), QStringLiteral("Velmora  (32 bit)"));
     about->close();
     QTRY_VERIFY(!window.toolWindow(ToolWindowId::Form12));
+}
+
+void TestShell::childWindowsRunTheirSteps()
+{
+    QMainWindow frame;
+    auto *area = new QMdiArea(&frame);
+    frame.setCentralWidget(area);
+    frame.show();
+    QApplication::setActiveWindow(&frame);
+    auto *first = new CountingForm;
+    auto *second = new CountingForm;
+    QMdiSubWindow *firstSub = area->addSubWindow(first);
+    firstSub->setAttribute(Qt::WA_DeleteOnClose);
+    firstSub->show();
+    area->setActiveSubWindow(firstSub);
+    QCOMPARE(first->loads, 1);
+    QCOMPARE(first->activations, 1);
+    QMdiSubWindow *secondSub = area->addSubWindow(second);
+    secondSub->show();
+    area->setActiveSubWindow(secondSub);
+    QCOMPARE(first->deactivations, 1);
+    QCOMPARE(second->activations, 1);
+    area->setActiveSubWindow(firstSub);
+    QCOMPARE(first->activations, 2);
+    QCOMPARE(first->loads, 1);
+
+    // Closing from the window's own code takes its frame along.
+    QPointer<QMdiSubWindow> closing = firstSub;
+    QPointer<CountingForm> closed = first;
+    first->unload();
+    QCOMPARE(first->unloads, 1);
+    QTRY_VERIFY(!closing);
+    QVERIFY(!closed);
+    QCOMPARE(area->subWindowList().size(), 1);
 }
 
 QTEST_MAIN(TestShell)

@@ -42,63 +42,56 @@ void ScriptedDialogs::clear()
     m_asked.clear();
 }
 
+ScriptedDialogs::Step &ScriptedDialogs::enqueue(Asked::Kind kind)
+{
+    m_script.append(Step());
+    m_script.last().kind = kind;
+    return m_script.last();
+}
+
 void ScriptedDialogs::answerMessage(Answer answer, const QString &expectedText)
 {
-    Step step;
-    step.kind = Asked::Kind::Message;
+    Step &step = enqueue(Asked::Kind::Message);
     step.answer = answer;
     step.text = expectedText;
-    m_script.append(step);
 }
 
 void ScriptedDialogs::answerInput(const QString &text)
 {
-    Step step;
-    step.kind = Asked::Kind::Input;
-    step.text = text;
-    m_script.append(step);
+    enqueue(Asked::Kind::Input).text = text;
 }
 
 void ScriptedDialogs::answerFont(bool accepted, const QFont &font)
 {
-    Step step;
-    step.kind = Asked::Kind::Font;
+    Step &step = enqueue(Asked::Kind::Font);
     step.accepted = accepted;
     step.font = font;
-    m_script.append(step);
 }
 
 void ScriptedDialogs::answerColor(bool accepted, const QColor &color)
 {
-    Step step;
-    step.kind = Asked::Kind::Color;
+    Step &step = enqueue(Asked::Kind::Color);
     step.accepted = accepted;
     step.color = color;
-    m_script.append(step);
 }
 
 void ScriptedDialogs::answerOpenFile(const QString &path)
 {
-    Step step;
-    step.kind = Asked::Kind::OpenFile;
-    step.text = path;
-    m_script.append(step);
+    enqueue(Asked::Kind::OpenFile).text = path;
 }
 
 void ScriptedDialogs::answerSaveFile(const QString &path)
 {
-    Step step;
-    step.kind = Asked::Kind::SaveFile;
-    step.text = path;
-    m_script.append(step);
+    enqueue(Asked::Kind::SaveFile).text = path;
 }
 
 bool ScriptedDialogs::take(Asked::Kind kind, const QString &what, Step &step)
 {
     if (m_script.isEmpty()) {
-        QTest::qFail(qPrintable(QStringLiteral("unexpected %1: %2")
-                                    .arg(QLatin1String(kindName(kind)), what)),
-                     __FILE__, __LINE__);
+        QTest::qFail(
+            qPrintable(
+                QStringLiteral("unexpected %1: %2").arg(QLatin1String(kindName(kind)), what)),
+            __FILE__, __LINE__);
         return false;
     }
     step = m_script.takeFirst();

@@ -16,13 +16,13 @@ public:
     {
         enum class Kind { Message, Input, Font, Color, OpenFile, SaveFile };
         Kind kind;
-        Message message;   // Message
-        QString prompt;    // Input: prompt; files: title
-        QString title;     // Input
+        Message message; // Message
+        QString prompt;  // Input: prompt; files: title
+        QString title;   // Input
         QString defaultText;
     };
 
-    ScriptedDialogs();  // installs itself
+    ScriptedDialogs();           // installs itself
     ~ScriptedDialogs() override; // puts the standard dialogs back
 
     // The next message box is answered with this; expectedText, when given, must be its text.
@@ -57,6 +57,7 @@ private:
         QFont font;
         QColor color;
     };
+    Step &enqueue(Asked::Kind kind);
     bool take(Asked::Kind kind, const QString &what, Step &step);
 
     QList<Step> m_script;

@@ -1,0 +1,90 @@
+#pragma once
+
+#include "calendar/calendar_arithmetic.h"
+
+#include <QList>
+#include <QString>
+#include <QWidget>
+
+#include <array>
+
+class QColor;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// What sets one calendar window's grid apart from the others'.
+struct MonthGridSettings
+{
+    QString cellName;       // the cells' control-array name: "Text1" makes Text1_0 ... Text1_41
+    QString headsLabelName; // the label that carries the column heads
+    QString columnHeads;
+    // The navigation buttons "<<", "<", "Today", ">", ">>", in that order.
+    std::array<QString, 5> buttonNames;
+    bool marksWorkingDay = true;  // drawcal marks the working day's cell and sets daypos
+    bool resetsTextColour = true; // drawcal turns every cell's text black
+    Calendar::StepRules steps;
+};
+
+// The month calendar of the working date: the navigation buttons, a row of column heads and 42
+// display-only day cells, row-major and Sunday first. The month is always the working date's;
+// the steps move the working date and leave the redraw to the window, which also connects the
+// buttons.
+class MonthGrid : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr int CellCount = 42;
+
+    explicit MonthGrid(const MonthGridSettings &settings, QWidget *parent = nullptr);
+
+    const MonthGridSettings &settings() const { return m_settings; }
+    QLineEdit *cell(int index) const { return m_cells.at(index); }
+    QLabel *heads() const { return m_heads; }
+    enum Button { PreviousYear, PreviousMonth, Today, NextMonth, NextYear };
+    QPushButton *button(Button which) const { return m_buttons.at(which); }
+    // The window's label that drawcal writes the long date into.
+    void setDateLabel(QLabel *label) { m_dateLabel = label; }
+
+    // Calendar state of the working month, as drawcal last left it.
+    int leap = 0;     // 1 in a leap year
+    int monthlen = 0; // days of the working month
+    int adjust = 0;   // weekday of its 1st, 1 = Sunday ... 7 = Saturday
+    int daypos = 0;   // cell marked as the working day
+    int calpos = 0;   // cell last clicked; the window keeps it
+
+    void leapyear();
+    void getmonthlen();
+    void drawcal();
+
+    int cellOfDay(int day) const { return adjust - 2 + day; }
+    int dayInCell(int index) const { return index - adjust + 2; }
+    bool isEmptyCell(int index) const;
+
+    // Every cell cyan with black text.
+    void paintOrdinary();
+    // One cell blue with white text: the selected or marked day.
+    void markCell(int index);
+    void setCellTextColour(int index, const QColor &colour);
+    QColor cellBackground(int index) const;
+    QColor cellTextColour(int index) const;
+
+    // Sets the working date as the window's step rules say; drawing is the caller's.
+    Calendar::StepTarget::Outcome step(Calendar::Step step);
+
+signals:
+    void cellClicked(int index);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void setCellBackground(int index, const QColor &colour);
+
+    MonthGridSettings m_settings;
+    QList<QLineEdit *> m_cells;
+    std::array<QPushButton *, 5> m_buttons;
+    QLabel *m_heads;
+    QLabel *m_dateLabel = nullptr;
+};
