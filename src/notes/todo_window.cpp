@@ -156,27 +156,27 @@ void Todo::seekrec()
 
 TreeRecord Todo::current() const
 {
-    TreeRecord node;
-    node.RecNo = position;
-    node.treeindex = treeindex;
-    node.treekind = treekind;
-    node.Key = Key;
-    node.Textimg = Textimg;
-    node.Img = Img;
-    node.Note = Note;
-    node.HideShow = HideShow;
-    return node;
+    TreeRecord record;
+    record.RecNo = position;
+    record.treeindex = treeindex;
+    record.treekind = treekind;
+    record.Key = Key;
+    record.Textimg = Textimg;
+    record.Img = Img;
+    record.Note = Note;
+    record.HideShow = HideShow;
+    return record;
 }
 
-void Todo::setCurrent(const TreeRecord &node)
+void Todo::setCurrent(const TreeRecord &record)
 {
-    treeindex = node.treeindex;
-    treekind = node.treekind;
-    Key = node.Key;
-    Textimg = node.Textimg;
-    Img = node.Img;
-    Note = node.Note;
-    HideShow = node.HideShow;
+    treeindex = record.treeindex;
+    treekind = record.treekind;
+    Key = record.Key;
+    Textimg = record.Textimg;
+    Img = record.Img;
+    Note = record.Note;
+    HideShow = record.HideShow;
 }
 
 void Todo::getrec()

@@ -72,7 +72,7 @@ protected:
 
 private:
     TreeRecord current() const;
-    void setCurrent(const TreeRecord &node);
+    void setCurrent(const TreeRecord &record);
     void addNode(const QString &prompt, const QString &title, const QString &keyLetter,
                  const QString &kind, qint16 parentIndex, qint16 image);
     void browse();
