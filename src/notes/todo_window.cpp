@@ -360,6 +360,9 @@ void Todo::addNode(const QString &prompt, const QString &title, const QString &k
         putrec();
         showtree();
     });
+    // A new sub-category is shown, not folded away under its parent.
+    if (QTreeWidgetItem *parentNode = node(parentIndex))
+        parentNode->setExpanded(true);
     const QTreeWidgetItem *selected = TreeView1->currentItem();
     Text1->setText(selected ? selected->text(0) : QString());
 }

@@ -159,6 +159,7 @@ void TestTodo::subCategoryGoesUnderTheSelectedNode()
     QCOMPARE(m_dialogs->lastAsked().title, u"Sub Category Name"_s);
     QCOMPARE(recordOf(dir.read(u"tree.dat"_s), 5), node(5, 4, "4", "c5", "Mow", 2));
     QCOMPARE(w.node(5)->parent(), w.node(4));
+    QVERIFY(w.node(4)->isExpanded());
     clickNode(w, 5);
     QCOMPARE(w.isparent, u"Home"_s);
 }
