@@ -54,7 +54,8 @@ void clickNode(Todo &w, int index)
     QTreeWidgetItem *item = w.node(index);
     QVERIFY(item);
     auto *tree = control<QTreeWidget>(&w, "TreeView1");
-    tree->expandAll();
+    for (QTreeWidgetItem *parent = item->parent(); parent; parent = parent->parent())
+        parent->setExpanded(true);
     const QRect rect = tree->visualItemRect(item);
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, rect.center());
     QCOMPARE(w.StartIndex, qint16(index));
