@@ -1,9 +1,10 @@
 #include "lists_window.h"
 
 #include "list_store.h"
-#include "questions.h"
+#include "print_text.h"
 #include "window_controls.h"
 
+#include "platform/common_messages.h"
 #include "platform/dialogs.h"
 #include "platform/file_guard.h"
 #include "platform/focus_watcher.h"

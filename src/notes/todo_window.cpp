@@ -1,8 +1,9 @@
 #include "todo_window.h"
 
-#include "questions.h"
+#include "print_text.h"
 #include "window_controls.h"
 
+#include "platform/common_messages.h"
 #include "platform/dialogs.h"
 #include "platform/file_guard.h"
 #include "platform/focus_watcher.h"
@@ -317,7 +318,7 @@ void Todo::browse()
 void Todo::Command3_Click()
 {
     if (Text1->text().trimmed().isEmpty()) {
-        notify(this, QStringLiteral("Cannot Save Blank Nodes !!!"));
+        tell(this, QStringLiteral("Cannot Save Blank Nodes !!!"));
         return;
     }
     const bool saved = guarded(this, [this] {
@@ -385,7 +386,7 @@ void Todo::Command1_Click()
 void Todo::Command6_Click()
 {
     if (selectit == 0) {
-        notify(this, QStringLiteral("Item Not Selected"));
+        tell(this, QStringLiteral("Item Not Selected"));
         return;
     }
     const QString answer = dialogs().input(this, QStringLiteral("Edit Label"),

@@ -1,6 +1,7 @@
 #include "program_start.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 
 namespace ProgramStart {
@@ -8,6 +9,14 @@ namespace ProgramStart {
 QStringList splitCommandLine(const QString &commandLine)
 {
     return QProcess::splitCommand(commandLine);
+}
+
+QStringList commandWords(const QString &commandLine)
+{
+    const QString whole = commandLine.trimmed();
+    if (!whole.isEmpty() && QFileInfo(whole).isFile())
+        return {whole};
+    return splitCommandLine(commandLine);
 }
 
 bool start(const QString &program, const QStringList &arguments, WindowMode mode)
@@ -25,7 +34,7 @@ bool start(const QString &program, const QStringList &arguments, WindowMode mode
 
 bool startCommandLine(const QString &commandLine, WindowMode mode)
 {
-    QStringList words = splitCommandLine(commandLine);
+    QStringList words = commandWords(commandLine);
     if (words.isEmpty())
         return false;
     const QString program = words.takeFirst();

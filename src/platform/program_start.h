@@ -24,4 +24,8 @@ bool startCommandLine(const QString &commandLine, WindowMode mode);
 
 QStringList splitCommandLine(const QString &commandLine);
 
+// The program and its arguments of a command line: the whole text, blanks trimmed, when it
+// names an existing file (a path with blanks in it); otherwise the words of the command line.
+QStringList commandWords(const QString &commandLine);
+
 } // namespace ProgramStart

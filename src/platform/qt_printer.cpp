@@ -67,6 +67,9 @@ public:
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(pdfPath);
         }
+        // A new page that nothing was printed on before the end prints no blank sheet.
+        while (m_pages.size() > 1 && m_pages.constLast().isEmpty())
+            m_pages.removeLast();
         QPainter painter;
         if (!painter.begin(&printer)) {
             m_error = QStringLiteral("The printer could not be started.");

@@ -2,11 +2,11 @@
 
 #include "platform/printer.h"
 
+#include "pdf_text.h"
 #include "work_dir.h"
 
 #include <QFileInfo>
 #include <QListWidget>
-#include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -24,11 +24,7 @@ QString printedText(const std::function<void()> &action)
     Printing::setOutputFile(QString());
     if (!QFileInfo::exists(pdf))
         return QString();
-    QProcess process;
-    process.start(QStandardPaths::findExecutable(QStringLiteral("pdftotext")),
-                  {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    process.waitForFinished();
-    return QString::fromUtf8(process.readAllStandardOutput());
+    return pdfText(pdf);
 }
 
 QByteArray titledRecord(qint16 number, const QByteArray &title, const QByteArray &body,

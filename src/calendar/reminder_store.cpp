@@ -1,0 +1,83 @@
+#include "reminder_store.h"
+
+#include "platform/record_file.h"
+
+namespace {
+
+constexpr int RecNoAt = 0, NameAt = 2, DateAt = 42, NoteAt = 62;
+
+RecordFile file()
+{
+    return RecordFile(ReminderStore::fileName(), ReminderRecord::Length);
+}
+
+ReminderRecord fromRecord(const Record &r)
+{
+    ReminderRecord reminder;
+    reminder.RecNo = r.int16(RecNoAt);
+    reminder.RemName = r.displayText(NameAt, ReminderRecord::NameWidth);
+    reminder.RemDate = r.displayText(DateAt, ReminderRecord::DateWidth);
+    reminder.RemNote = r.displayText(NoteAt, ReminderRecord::NoteWidth);
+    return reminder;
+}
+
+} // namespace
+
+QString ReminderStore::fileName()
+{
+    return QStringLiteral("remind.dat");
+}
+
+bool ReminderStore::exists() const
+{
+    return file().exists();
+}
+
+void ReminderStore::createremind() const
+{
+    QList<Record> records;
+    for (qint16 n = 1; n <= 2; ++n) {
+        Record r(ReminderRecord::Length);
+        r.setInt16(RecNoAt, n);
+        r.setText(NameAt, ReminderRecord::NameWidth, QStringLiteral("           "));
+        records.append(r);
+    }
+    file().create(records);
+}
+
+int ReminderStore::count() const
+{
+    return file().count();
+}
+
+ReminderRecord ReminderStore::read(int n) const
+{
+    return fromRecord(file().read(n));
+}
+
+QList<ReminderRecord> ReminderStore::readAll() const
+{
+    const RecordFile f = file();
+    const int whole = f.count();
+    QList<ReminderRecord> reminders;
+    const QList<Record> records = f.readAll();
+    for (int i = 0; i < whole; ++i)
+        reminders.append(fromRecord(records.at(i)));
+    return reminders;
+}
+
+void ReminderStore::write(int n, const ReminderRecord &reminder) const
+{
+    Record r(ReminderRecord::Length);
+    r.setInt16(RecNoAt, qint16(n));
+    r.setText(NameAt, ReminderRecord::NameWidth, reminder.RemName);
+    r.setText(DateAt, ReminderRecord::DateWidth, reminder.RemDate);
+    r.setText(NoteAt, ReminderRecord::NoteWidth, reminder.RemNote);
+    file().write(n, r);
+}
+
+void ReminderStore::removeByShifting(int n, int count) const
+{
+    for (int i = n; i <= count; ++i)
+        write(i, read(i + 1));
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// remind.dat: one 2062-byte record a reminder.
+struct ReminderRecord
+{
+    static constexpr int Length = 2062;
+    static constexpr int NameWidth = 40;
+    static constexpr int DateWidth = 20;
+    static constexpr int NoteWidth = 2000;
+
+    qint16 RecNo = 0;
+    QString RemName; // as a text box shows it: padding kept, cut at a never-written byte
+    QString RemDate; // as typed: "12/5/97"
+    QString RemNote; // lines end in CR LF, as stored
+};
+
+// The reminder file in the working directory. Each call opens, reads or writes, and closes it.
+class ReminderStore
+{
+public:
+    static QString fileName();
+
+    bool exists() const;
+    // Records 1 and 2, each with its number and a name of eleven blanks, the rest zero bytes.
+    void createremind() const;
+    int count() const;
+    // Past the end a record reads as zero bytes: every text empty.
+    ReminderRecord read(int n) const;
+    QList<ReminderRecord> readAll() const;
+    // Writes the record as number n; its RecNo is n.
+    void write(int n, const ReminderRecord &reminder) const;
+    // Each reminder after n moves down one place over it; the last place is rewritten from a
+    // read past the end, so it holds a blank reminder and the file keeps its length.
+    void removeByShifting(int n, int count) const;
+};

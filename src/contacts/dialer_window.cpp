@@ -1,0 +1,218 @@
+#include "dialer_window.h"
+
+#include "platform/cp1252.h"
+#include "platform/dialogs.h"
+#include "platform/file_guard.h"
+#include "platform/twips.h"
+#include "shell/preference_files.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+namespace {
+
+// How long one pass of the wait for the modem's answer sleeps when nothing happens.
+constexpr int WaitSliceMsecs = 20;
+// Long enough for "ATH" and a carriage return at 300 baud, with room for a slow driver.
+constexpr int HangUpMsecs = 2000;
+
+// A keypad key: its caption is kept as given and wraps into lines inside the key.
+class KeypadButton : public QPushButton
+{
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QStylePainter painter(this);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        option.text.clear();
+        painter.drawControl(QStyle::CE_PushButton, option);
+        painter.drawItemText(rect(), Qt::AlignCenter | Qt::TextWordWrap, palette(), isEnabled(),
+                             text(), QPalette::ButtonText);
+    }
+};
+
+struct Key
+{
+    const char *name;
+    const char *caption;
+    int digit;
+    int left;
+    int top;
+};
+
+const Key Keys[] = {
+    {"Command1", "1", 1, 360, 1080},
+    {"Command2", "     2          ABC", 2, 1320, 1080},
+    {"Command3", "     3          DEF", 3, 2280, 1080},
+    {"Command4", "     4          GHI", 4, 360, 1680},
+    {"Command5", "     5          JKL", 5, 1320, 1680},
+    {"Command6", "     6          MNO", 6, 2280, 1680},
+    {"Command7", "     7          PRS", 7, 360, 2280},
+    {"Command8", "     8          TUV", 8, 1320, 2280},
+    {"Command9", "     9          WXY", 9, 2280, 2280},
+    {"Command11", "     0         OPER", 0, 360, 2880},
+};
+
+// Only blanks count as outer spaces; a tab typed into the number is sent as it is.
+QString trimSpaces(const QString &text)
+{
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text.at(first) == u' ')
+        ++first;
+    while (last > first && text.at(last - 1) == u' ')
+        --last;
+    return text.mid(first, last - first);
+}
+
+void showMessage(QWidget *parent, const QString &text)
+{
+    Dialogs::Message message;
+    message.text = text;
+    dialogs().message(parent, message);
+}
+
+} // namespace
+
+Form11::Form11(QWidget *parent) : Form(parent), MSComm1(createSerialLine())
+{
+    setObjectName(QStringLiteral("Form11"));
+    setWindowTitle(QStringLiteral("Phone Dialer"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowFlag(Qt::WindowMinMaxButtonsHint, false);
+    resizeTwips(this, 3375, 3855);
+    setFixedSize(size());
+
+    Frame1 = new QGroupBox(this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    setTwipsGeometry(Frame1, 0, -120, 3375, 3975);
+
+    Label1 = new QLabel(QStringLiteral("Number to Dial"), Frame1);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    setTwipsGeometry(Label1, 1080, 120, 1455, 255);
+
+    Text1 = new QLineEdit(Frame1);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    setTwipsGeometry(Text1, 360, 360, 2655, 285);
+
+    Text2 = new QLineEdit(Frame1);
+    Text2->setObjectName(QStringLiteral("Text2"));
+    setTwipsGeometry(Text2, 360, 720, 2655, 285);
+    QPalette grey = Text2->palette();
+    grey.setColor(QPalette::Base, QColor(192, 192, 192));
+    Text2->setPalette(grey);
+
+    for (const Key &key : Keys) {
+        auto *button = new KeypadButton(QLatin1String(key.caption), Frame1);
+        button->setObjectName(QLatin1String(key.name));
+        setTwipsGeometry(button, key.left, key.top, 735, 495);
+        const int digit = key.digit;
+        connect(button, &QPushButton::clicked, this, [this, digit] { Command_Click(digit); });
+        keypad.append(button);
+    }
+
+    CancelButton = new QPushButton(QStringLiteral("Cancel Dial"), Frame1);
+    CancelButton->setObjectName(QStringLiteral("CancelButton"));
+    setTwipsGeometry(CancelButton, 1320, 2880, 1695, 495);
+    connect(CancelButton, &QPushButton::clicked, this, &Form11::CancelButton_Click);
+
+    Dial = new QPushButton(QStringLiteral("Dial"), Frame1);
+    Dial->setObjectName(QStringLiteral("Dial"));
+    setTwipsGeometry(Dial, 360, 3480, 2655, 375);
+    connect(Dial, &QPushButton::clicked, this, &Form11::Dial_Click);
+}
+
+Form11::~Form11() = default;
+
+void Form11::Form_Load()
+{
+    guarded(this, [this] { getpref(); });
+    Text1->clear();
+    Text2->clear();
+    m_commPort = portnumb + 1;
+    Text2->setText(QStringLiteral("Port ") + QString::number(m_commPort));
+}
+
+void Form11::Form_Unload()
+{
+    // A window closed during a call hangs the modem up instead of leaving the call waiting.
+    if (m_callsInProgress > 0)
+        CancelFlag = true;
+}
+
+void Form11::getpref()
+{
+    portnumb = PreferenceFiles::readSetup().PortIndex;
+}
+
+void Form11::Command_Click(int digit)
+{
+    Text1->setText(Text1->text() + QString::number(digit));
+}
+
+void Form11::Dial_Click()
+{
+    Dialer();
+}
+
+void Form11::CancelButton_Click()
+{
+    CancelFlag = true;
+    CancelButton->setEnabled(false);
+    dialnumber.clear();
+}
+
+void Form11::Dialer()
+{
+    const QString number = trimSpaces(Text1->text());
+    dialnumber = number;
+    Text2->setText(QStringLiteral("Dialing : ") + number);
+    const QByteArray dialString = "ATDT" + Cp1252::encode(dialnumber) + ";\r";
+
+    // The line, not the window, carries the call: it stays until the hang-up even when the
+    // window is closed meanwhile.
+    const std::shared_ptr<SerialLine> line = MSComm1;
+    if (!line->open(m_commPort, SerialLine::Settings{300, 'N', 8, 1})) {
+        showMessage(this, QStringLiteral("COM Port Not Found"));
+        return;
+    }
+    line->discardInput();
+    line->write(dialString);
+
+    const QPointer<Form11> self(this);
+    ++m_callsInProgress;
+    m_reply.clear();
+    for (;;) {
+        const bool running = line->waitForInput(WaitSliceMsecs);
+        if (!self || !running)
+            break;
+        if (line->bytesAvailable() > 0) {
+            m_reply += line->readAll();
+            if (m_reply.contains("OK")) {
+                QApplication::beep();
+                showMessage(this, QStringLiteral("When phone is done Dialing - Click OK"));
+                break;
+            }
+        }
+        if (CancelFlag) {
+            CancelFlag = false;
+            break;
+        }
+    }
+    if (self)
+        --m_callsInProgress;
+
+    line->write("ATH\r");
+    line->flushOut(HangUpMsecs);
+    line->close();
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "program_start.h"
+
+#include <QString>
+#include <QStringList>
+
+// The outside sound program that plays and records wave files. Windows name it by a path of
+// their settings and start it with the command line: program + " /play /end " + sound file.
+// Where the configured program is the Windows sound recorder and that path does not exist here,
+// the first player (or recorder) found on the system takes its place, and the Windows default
+// sound file becomes the chime installed beside this program.
+namespace SoundPlayer {
+
+// A program with its arguments, ready to start; an empty program when none can be started.
+struct Command
+{
+    QString program;
+    QStringList arguments;
+};
+
+// What play() starts. The program part is split as a command line is (double quotes group
+// words) unless the whole text names an existing file; the sound file is always one argument.
+// Both may carry the padding of their stored fields.
+Command playCommand(const QString &soundProgram, const QString &soundFile);
+
+// What record() starts: the recorder at recorderPath when it exists, otherwise the first system
+// recorder found, writing a new timestamped .wav file in directory.
+Command recordCommand(const QString &recorderPath, const QString &directory);
+
+// true when the sound program was started; it runs on its own and is not waited for.
+bool play(const QString &soundProgram, const QString &soundFile, ProgramStart::WindowMode mode);
+bool record(const QString &recorderPath, const QString &directory, ProgramStart::WindowMode mode);
+
+// The short chime shipped beside the program.
+QString chimePath();
+
+// Folders searched for the system players and recorders instead of PATH (tests); an empty list
+// searches PATH again.
+void setSearchPath(const QStringList &folders);
+
+} // namespace SoundPlayer

@@ -1,0 +1,224 @@
+#include "expenses_window.h"
+
+#include "platform/common_messages.h"
+#include "platform/dialogs.h"
+#include "platform/file_guard.h"
+#include "platform/printer.h"
+#include "platform/twips.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+
+namespace {
+
+constexpr int LastStart = Ledger::Rows - Form13::VisibleRows; // 33: the last row shows entry 49
+
+QPushButton *button(QWidget *parent, const char *name, const QString &caption, int top)
+{
+    auto *b = twipsControl<QPushButton>(parent, QLatin1String(name), 7920, top, 1215, 375);
+    b->setText(caption);
+    return b;
+}
+
+void caption(QWidget *parent, const char *name, const QString &text, int left, int top, int width)
+{
+    twipsControl<QLabel>(parent, QLatin1String(name), left, top, width, 255)->setText(text);
+}
+
+} // namespace
+
+Form13::Form13(QWidget *parent) : Form(parent)
+{
+    setObjectName(QStringLiteral("Form13"));
+    setWindowTitle(QStringLiteral("Expenses"));
+    resizeTwips(this, 9300, 5400);
+
+    caption(this, "Label1", QStringLiteral("No."), 240, 360, 375);
+    caption(this, "Label2", QStringLiteral("Date"), 600, 360, 975);
+    caption(this, "Label3", QStringLiteral("Item"), 1560, 360, 3255);
+    caption(this, "Label4", QStringLiteral("Category"), 4800, 360, 1575);
+    caption(this, "Label5", QStringLiteral("Amount"), 6360, 360, 1095);
+
+    Text1 = column(QStringLiteral("Text1"), 240, 375);
+    Text6 = column(QStringLiteral("Text6"), 600, 975);
+    Text2 = column(QStringLiteral("Text2"), 1560, 3255);
+    Text3 = column(QStringLiteral("Text3"), 4800, 1575);
+    Text4 = column(QStringLiteral("Text4"), 6360, 1095);
+    for (int r = 0; r < VisibleRows; ++r) {
+        connect(Text6.at(r), &QLineEdit::textChanged, this,
+                [this, r](const QString &text) { m_ledger.Dates[Start + r] = text; });
+        connect(Text2.at(r), &QLineEdit::textChanged, this,
+                [this, r](const QString &text) { m_ledger.Items[Start + r] = text; });
+        connect(Text3.at(r), &QLineEdit::textChanged, this,
+                [this, r](const QString &text) { m_ledger.Categories[Start + r] = text; });
+        connect(Text4.at(r), &QLineEdit::textChanged, this, [this, r](const QString &text) {
+            m_ledger.Amounts[Start + r] = text;
+            sumit();
+        });
+    }
+
+    VScroll1 = twipsControl<QScrollBar>(this, QStringLiteral("VScroll1"), 7440, 600, 255, 4095);
+    VScroll1->setOrientation(Qt::Vertical);
+    connect(VScroll1, &QScrollBar::valueChanged, this, &Form13::VScroll1_Change);
+
+    Command3 = button(this, "Command3", QStringLiteral("Open File"), 840);
+    Command2 = button(this, "Command2", QStringLiteral("Save File"), 1320);
+    Command5 = button(this, "Command5", QStringLiteral("New"), 1800);
+    Command4 = button(this, "Command4", QStringLiteral("Print"), 2280);
+    Command1 = button(this, "Command1", QStringLiteral("Sum"), 4200);
+    connect(Command1, &QPushButton::clicked, this, &Form13::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form13::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &Form13::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &Form13::Command4_Click);
+    connect(Command5, &QPushButton::clicked, this, &Form13::Command5_Click);
+
+    caption(this, "Label6", QStringLiteral("File :"), 360, 4800, 555);
+    Text7 = twipsControl<QLineEdit>(this, QStringLiteral("Text7"), 960, 4800, 1695, 285);
+    caption(this, "Label7", QStringLiteral("Total"), 5640, 4800, 615);
+    Text5 = twipsControl<QLineEdit>(this, QStringLiteral("Text5"), 6360, 4800, 1095, 285);
+}
+
+QList<QLineEdit *> Form13::column(const QString &name, int left, int width)
+{
+    QList<QLineEdit *> cells;
+    for (int r = 0; r < VisibleRows; ++r) {
+        auto *cell = twipsControl<QLineEdit>(this, name + u'_' + QString::number(r), left,
+                                             600 + 240 * r, width, 285);
+        cells.append(cell);
+    }
+    return cells;
+}
+
+void Form13::Form_Load()
+{
+    Text7->clear();
+    init();
+    // Entry 0 at the top through entry 49 at the bottom row, one row a step.
+    VScroll1->setRange(0, LastStart);
+    VScroll1->setSingleStep(1);
+    VScroll1->setPageStep(VisibleRows);
+    Start = 0;
+}
+
+void Form13::init()
+{
+    for (int r = 0; r < VisibleRows; ++r) {
+        Text1.at(r)->setText(QString::number(r));
+        Text6.at(r)->clear();
+        Text2.at(r)->clear();
+        Text3.at(r)->clear();
+        Text4.at(r)->clear();
+    }
+    Text5->clear();
+}
+
+void Form13::newfileinit()
+{
+    m_ledger = Ledger();
+}
+
+void Form13::getrec()
+{
+    m_ledger = LedgerFile::read(MyFileName);
+}
+
+void Form13::saveledger()
+{
+    LedgerFile::write(MyFileName, m_ledger);
+}
+
+void Form13::sumit()
+{
+    double total = 0;
+    for (const QString &amount : m_ledger.Amounts)
+        total += amountValue(amount);
+    Text5->setText(generalNumber(total));
+}
+
+void Form13::refill()
+{
+    for (int r = 0; r < VisibleRows; ++r) {
+        const int entry = Start + r;
+        Text1.at(r)->setText(QString::number(entry));
+        Text6.at(r)->setText(m_ledger.Dates[entry]);
+        Text2.at(r)->setText(m_ledger.Items[entry]);
+        Text3.at(r)->setText(m_ledger.Categories[entry]);
+        Text4.at(r)->setText(m_ledger.Amounts[entry]);
+    }
+}
+
+void Form13::Command5_Click()
+{
+    init();
+    newfileinit();
+    Text7->clear();
+}
+
+void Form13::Command2_Click()
+{
+    Dialogs::FileRequest request;
+    request.filter = QStringLiteral("*.edf");
+    request.defaultSuffix = QStringLiteral("Edf");
+    request.fileName = MyFileName;
+    const QString chosen = dialogs().saveFileName(this, request);
+    if (chosen.isEmpty())
+        return;
+    MyFileName = chosen;
+    guarded(this, [this] { saveledger(); });
+}
+
+void Form13::Command3_Click()
+{
+    Dialogs::FileRequest request;
+    request.filter = QStringLiteral("*.Edf");
+    request.defaultSuffix = QStringLiteral("*.Edf");
+    const QString chosen = dialogs().openFileName(this, request);
+    if (chosen.isEmpty())
+        return;
+    guarded(this, [&] {
+        MyFileName = chosen;
+        getrec();
+        Start = 0;
+        {
+            // The bar shows the top again; the rows are refilled once, below.
+            const QSignalBlocker block(VScroll1);
+            VScroll1->setValue(0);
+        }
+        refill();
+        Text7->setText(MyFileName);
+        sumit();
+    });
+}
+
+void Form13::Command1_Click()
+{
+    sumit();
+}
+
+void Form13::Command4_Click()
+{
+    if (!confirmPrintNow(this)) {
+        tell(this, QStringLiteral("Print Job Canceled"));
+        return;
+    }
+    const std::unique_ptr<LinePrinter> printer = Printing::open(QStringLiteral("Expenses"));
+    printer->printLine(
+        QStringLiteral("Date        Item                               Category       Amount"));
+    printer->printLine(QStringLiteral(" "));
+    for (int i = 0; i < Ledger::Rows; ++i)
+        printer->printLine(m_ledger.Dates[i] + m_ledger.Items[i] + m_ledger.Categories[i] +
+                           m_ledger.Amounts[i]);
+    printer->printLine(QStringLiteral(" "));
+    printer->printLine(QString(56, u' ') + QStringLiteral("Total: ") + Text5->text());
+    printer->newPage();
+    if (!printer->endDocument())
+        tell(this, QStringLiteral("There was a problem printing to your printer."));
+}
+
+void Form13::VScroll1_Change()
+{
+    Start = qint16(VScroll1->value());
+    refill();
+}

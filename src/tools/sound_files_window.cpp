@@ -1,0 +1,84 @@
+#include "sound_files_window.h"
+
+#include "platform/common_messages.h"
+#include "platform/file_guard.h"
+#include "platform/file_lists.h"
+#include "platform/sound_player.h"
+#include "platform/twips.h"
+#include "shell/preference_files.h"
+
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+// The recorder this window starts, whatever the preferences name.
+const QString Recorder = QStringLiteral("C:\\windows\\sndrec32.exe");
+
+} // namespace
+
+Form14::Form14(QWidget *parent) : Form(parent)
+{
+    setObjectName(QStringLiteral("Form14"));
+    setWindowTitle(QStringLiteral("Sound Files"));
+    resizeTwips(this, 4590, 3825);
+
+    Text2 = twipsControl<QLineEdit>(this, QStringLiteral("Text2"), 120, 120, 4335, 285);
+    Drive1 = twipsControl<DriveListBox>(this, QStringLiteral("Drive1"), 120, 480, 3015, 315);
+    Dir1 = twipsControl<DirListBox>(this, QStringLiteral("Dir1"), 120, 960, 2535, 2280);
+    File1 = twipsControl<FileListBox>(this, QStringLiteral("File1"), 2760, 960, 1695, 2205);
+    Record = twipsControl<QPushButton>(this, QStringLiteral("Record"), 120, 3360, 1935, 375);
+    Record->setText(QStringLiteral("Record"));
+    Command1 = twipsControl<QPushButton>(this, QStringLiteral("Command1"), 2280, 3360, 2175, 375);
+    Command1->setText(QStringLiteral("Play"));
+
+    connect(Drive1, &DriveListBox::driveChanged, this, &Form14::Drive1_Change);
+    connect(Dir1, &DirListBox::pathChanged, this, &Form14::Dir1_Change);
+    connect(File1, &QListWidget::itemClicked, this, &Form14::File1_Click);
+    connect(Command1, &QPushButton::clicked, this, &Form14::Command1_Click);
+    connect(Record, &QPushButton::clicked, this, &Form14::Record_Click);
+}
+
+void Form14::Form_Load()
+{
+    Text2->clear();
+    File1->setPattern(QStringLiteral("*.wav"));
+    Dir1->setPath(QDir::currentPath());
+    Drive1->showDriveOf(Dir1->path());
+    guarded(this, [this] { getpref(); });
+}
+
+void Form14::getpref()
+{
+    const PrefRecord prefs = PreferenceFiles::readSetup();
+    ToSoundpath = prefs.SoundProgram;
+    ToSoundPlay = prefs.SoundFile;
+}
+
+void Form14::Drive1_Change()
+{
+    followDrive(this, Drive1, Dir1);
+}
+
+void Form14::Dir1_Change()
+{
+    File1->setPath(Dir1->path());
+}
+
+void Form14::File1_Click()
+{
+    Text2->setText(browsedFilePath(Dir1->path(), File1->fileName()));
+}
+
+void Form14::Command1_Click()
+{
+    if (!SoundPlayer::play(ToSoundpath, Text2->text(), ProgramStart::WindowMode::Normal))
+        tell(this, QStringLiteral("*Program not found"));
+}
+
+void Form14::Record_Click()
+{
+    if (!SoundPlayer::record(Recorder, Dir1->path(), ProgramStart::WindowMode::Normal))
+        tell(this, QStringLiteral("Program not found"));
+}
