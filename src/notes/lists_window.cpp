@@ -160,12 +160,7 @@ void Form6::Fonts_Click()
     // A cancelled dialog keeps its previous choice, which is stored all the same.
     dialogs().font(this, m_dialogFont);
     guarded(this, [this] {
-        const ConfiguredFont chosen = ConfiguredFont::fromFont(m_dialogFont);
-        ConfigRecord config;
-        config.BoldFlag = chosen.bold ? -1 : 0;
-        config.FontName = chosen.name;
-        config.FontSize = qint16(chosen.pointSize);
-        PreferenceFiles::writeConfig(config, ConfigRecord::Length);
+        ConfiguredFont::fromFont(m_dialogFont).write(ConfigRecord::Length);
         getconfig();
         const ConfiguredFont font = ConfiguredFont::fromFont(m_dialogFont);
         for (QWidget *box : {static_cast<QWidget *>(Text1), static_cast<QWidget *>(Text2),

@@ -211,12 +211,7 @@ void VL32V1::getpref()
 
 void VL32V1::writeConfig()
 {
-    const ConfiguredFont font = ConfiguredFont::fromFont(m_dialogFont);
-    ConfigRecord config;
-    config.BoldFlag = font.bold ? -1 : 0;
-    config.FontName = font.name;
-    config.FontSize = qint16(font.pointSize);
-    PreferenceFiles::writeConfig(config, ConfigRecord::MainWindowLength);
+    ConfiguredFont::fromFont(m_dialogFont).write(ConfigRecord::MainWindowLength);
 }
 
 void VL32V1::fontmnu_Click()

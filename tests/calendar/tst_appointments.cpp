@@ -671,7 +671,7 @@ void TestAppointments::fallbackStepShowsNoMarks()
     AppointmentStore().open();
     // 1 December 1997 is a Monday: the 3rd sits in cell 3, the 15th in cell 15.
     AppointmentStore().saveDay(entry(u"12/3/1997"_s, u"12/1997"_s, 3, 0, u"x"_s));
-    form5 &w = f.window();
+    const form5 &w = f.window();
     QCOMPARE(w.grid()->cellTextColour(3), Red);
     QCOMPARE(w.grid()->cellBackground(15), Blue);
 
