@@ -1,5 +1,7 @@
 #include "appointment_records.h"
 
+#include "platform/blanks.h"
+
 #include "platform/cp1252.h"
 
 namespace {
@@ -23,15 +25,6 @@ static_assert(FlagsAt + 2 * MonthRecord::FlagCount == MonthRecord::Length);
 constexpr uchar asciiLower(uchar c)
 {
     return c >= 'A' && c <= 'Z' ? uchar(c - 'A' + 'a') : c;
-}
-
-template <typename View> View trimSpaces(View text)
-{
-    while (!text.isEmpty() && text.front() == u' ')
-        text = text.sliced(1);
-    while (!text.isEmpty() && text.back() == u' ')
-        text.chop(1);
-    return text;
 }
 
 } // namespace
@@ -125,18 +118,18 @@ namespace AppointmentKeys {
 
 bool same(QStringView stored, QStringView wanted)
 {
-    return trimSpaces(stored).compare(trimSpaces(wanted), Qt::CaseInsensitive) == 0;
+    return trimBlanks(stored).compare(trimBlanks(wanted), Qt::CaseInsensitive) == 0;
 }
 
 Matcher::Matcher(QStringView wanted)
-    : m_wanted(trimSpaces(wanted).toString()), m_wantedBytes(Cp1252::encode(m_wanted))
+    : m_wanted(trimBlanks(wanted).toString()), m_wantedBytes(Cp1252::encode(m_wanted))
 {}
 
 bool Matcher::matches(QByteArrayView storedField) const
 {
     // One byte is one character: a trimmed field of another length never matches, and ASCII
     // bytes compare without decoding.
-    const QByteArrayView stored = trimSpaces(storedField);
+    const QByteArrayView stored = trimBlanks(storedField);
     if (stored.size() != m_wantedBytes.size())
         return false;
     for (qsizetype i = 0; i < stored.size(); ++i) {
