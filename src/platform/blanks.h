@@ -5,11 +5,22 @@
 
 // Trimming as the data files need it: only blanks, never tabs or line breaks, which belong to
 // what the user typed.
+
+inline bool isBlank(QChar c)
+{
+    return c == u' ';
+}
+
+inline bool isBlank(char c)
+{
+    return c == ' ';
+}
+
 template <typename View> View trimBlanks(View text)
 {
-    while (!text.isEmpty() && text.front() == ' ')
+    while (!text.isEmpty() && isBlank(text.front()))
         text = text.sliced(1);
-    while (!text.isEmpty() && text.back() == ' ')
+    while (!text.isEmpty() && isBlank(text.back()))
         text.chop(1);
     return text;
 }
