@@ -251,11 +251,15 @@ QWidget *VL32V1::openWindow(ToolWindowId id)
     QWidget *window = created.get();
     m_windows.insert(id, window);
     if (isMdiChild(id)) {
+        // The size the window gave itself, which a window placing its controls by hand has no
+        // layout to tell the frame about.
+        const QSize wanted = window->size().expandedTo(window->minimumSizeHint());
         QMdiSubWindow *sub = m_mdiArea->addSubWindow(created.release());
         sub->setAttribute(Qt::WA_DeleteOnClose);
         sub->setWindowTitle(window->windowTitle());
         connect(window, &QWidget::windowTitleChanged, sub, &QWidget::setWindowTitle);
         sub->show();
+        sub->resize(sub->size() + (wanted - window->size()));
         m_mdiArea->setActiveSubWindow(sub);
         growToShow(sub);
     } else {
