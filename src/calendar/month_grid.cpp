@@ -60,10 +60,10 @@ MonthGrid::MonthGrid(const MonthGridSettings &settings, QWidget *parent)
     static const char *const captions[] = {"<<", "<", "Today", ">", ">>"};
     auto *buttons = new QHBoxLayout;
     for (int i = 0; i < int(m_buttons.size()); ++i) {
-        auto *button = new QPushButton(QLatin1String(captions[i]), this);
-        button->setObjectName(m_settings.buttonNames.at(i));
-        buttons->addWidget(button, i == Today ? 2 : 1);
-        m_buttons.at(i) = button;
+        auto *pushButton = new QPushButton(QLatin1String(captions[i]), this);
+        pushButton->setObjectName(m_settings.buttonNames.at(i));
+        buttons->addWidget(pushButton, i == Today ? 2 : 1);
+        m_buttons.at(i) = pushButton;
     }
     layout->addLayout(buttons, 0, 0, 1, 7);
 
@@ -73,16 +73,16 @@ MonthGrid::MonthGrid(const MonthGridSettings &settings, QWidget *parent)
 
     m_cells.reserve(CellCount);
     for (int i = 0; i < CellCount; ++i) {
-        auto *cell = new QLineEdit(this);
-        cell->setObjectName(m_settings.cellName + u'_' + QString::number(i));
+        auto *box = new QLineEdit(this);
+        box->setObjectName(m_settings.cellName + u'_' + QString::number(i));
         // Display-only: never edited, never focused; a click is the window's to handle.
-        cell->setReadOnly(true);
-        cell->setFocusPolicy(Qt::NoFocus);
-        cell->setAlignment(Qt::AlignCenter);
-        cell->setMinimumWidth(cell->fontMetrics().horizontalAdvance(QStringLiteral("000")));
-        cell->installEventFilter(this);
-        layout->addWidget(cell, 2 + i / 7, i % 7);
-        m_cells.append(cell);
+        box->setReadOnly(true);
+        box->setFocusPolicy(Qt::NoFocus);
+        box->setAlignment(Qt::AlignCenter);
+        box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("000")));
+        box->installEventFilter(this);
+        layout->addWidget(box, 2 + i / 7, i % 7);
+        m_cells.append(box);
     }
     paintOrdinary();
 }
@@ -112,8 +112,8 @@ void MonthGrid::drawcal()
         if (m_settings.resetsTextColour)
             setCellTextColour(i, Black);
     }
-    for (QLineEdit *cell : std::as_const(m_cells))
-        cell->clear();
+    for (QLineEdit *box : std::as_const(m_cells))
+        box->clear();
 
     const QDate today = WorkingDate::current();
     adjust = Calendar::firstWeekday(today.year(), today.month());
@@ -151,18 +151,18 @@ void MonthGrid::markCell(int index)
 
 void MonthGrid::setCellBackground(int index, const QColor &colour)
 {
-    QLineEdit *cell = m_cells.at(index);
-    QPalette palette = cell->palette();
+    QLineEdit *box = m_cells.at(index);
+    QPalette palette = box->palette();
     palette.setColor(QPalette::Base, colour);
-    cell->setPalette(palette);
+    box->setPalette(palette);
 }
 
 void MonthGrid::setCellTextColour(int index, const QColor &colour)
 {
-    QLineEdit *cell = m_cells.at(index);
-    QPalette palette = cell->palette();
+    QLineEdit *box = m_cells.at(index);
+    QPalette palette = box->palette();
     palette.setColor(QPalette::Text, colour);
-    cell->setPalette(palette);
+    box->setPalette(palette);
 }
 
 QColor MonthGrid::cellBackground(int index) const

@@ -1,7 +1,9 @@
 #include "personal_calendar_window.h"
 
 #include "month_grid.h"
+#include "named_controls.h"
 
+#include "platform/common_messages.h"
 #include "platform/dialogs.h"
 #include "platform/file_guard.h"
 #include "platform/status_panels.h"
@@ -41,20 +43,6 @@ MonthGridSettings personalCalendarGrid()
     settings.steps.monthStepMissingDay = Calendar::MissingDay::Day28;
     settings.steps.yearStepMissingDay = Calendar::MissingDay::LastDay;
     return settings;
-}
-
-template <typename Widget> Widget *named(const char *name, QWidget *parent)
-{
-    auto *widget = new Widget(parent);
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
-
-QPushButton *button(const char *name, const QString &caption, QWidget *parent)
-{
-    auto *b = named<QPushButton>(name, parent);
-    b->setText(caption);
-    return b;
 }
 
 // A list click: by mouse, and by the keyboard moving the current row.
@@ -361,17 +349,6 @@ void Form1::setPhoneBox(PersonRecord::Field field, const QString &text)
         m_phoneLines.at(field)->setText(text);
 }
 
-bool Form1::confirmDelete()
-{
-    Dialogs::Message question;
-    question.text = QStringLiteral("Delete ?");
-    question.title = QStringLiteral("Delete");
-    question.buttons = Dialogs::Buttons::YesNo;
-    question.icon = Dialogs::Icon::Critical;
-    question.defaultButton = 2;
-    return dialogs().message(this, question) == Dialogs::Answer::Yes;
-}
-
 // --- events -------------------------------------------------------------------------------
 
 void Form1::Text3_Click(int index)
@@ -413,7 +390,7 @@ void Form1::Command21_Click()
 
 void Form1::Command5_Click()
 {
-    if (!confirmDelete())
+    if (!confirmDelete(this))
         return;
     Text11->clear();
     Text15->clear();
@@ -454,7 +431,7 @@ void Form1::Command23_Click()
 
 void Form1::Command4_Click()
 {
-    if (!confirmDelete())
+    if (!confirmDelete(this))
         return;
     for (int i = 0; i < PersonRecord::FieldCount; ++i)
         setPhoneBox(PersonRecord::Field(i), QString());

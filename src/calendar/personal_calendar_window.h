@@ -84,7 +84,6 @@ protected:
 private:
     QString phoneBox(PersonRecord::Field field) const;
     void setPhoneBox(PersonRecord::Field field, const QString &text);
-    bool confirmDelete();
 
     NoteFile m_notes;
     PersonalFile m_people;

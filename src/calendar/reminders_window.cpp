@@ -1,5 +1,6 @@
 #include "reminders_window.h"
 
+#include "platform/blanks.h"
 #include "platform/common_messages.h"
 #include "platform/file_guard.h"
 #include "platform/printer.h"
@@ -42,18 +43,6 @@ QString noteFromFile(const QString &note)
 QString noteToFile(const QString &note)
 {
     return QString(note).replace(u'\n', QStringLiteral("\r\n"));
-}
-
-// Only blanks are trimmed from a typed date, as the due check compares it.
-QString trimmedBlanks(const QString &text)
-{
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first) == u' ')
-        ++first;
-    while (last > first && text.at(last - 1) == u' ')
-        --last;
-    return text.mid(first, last - first);
 }
 
 } // namespace
@@ -208,7 +197,7 @@ void Form8::checkdate()
     const QString today = shortDate(WorkingDate::current());
     const QList<ReminderRecord> reminders = m_store.readAll();
     for (int i = 0; i < reminders.size(); ++i) {
-        if (trimmedBlanks(reminders.at(i).RemDate) != today)
+        if (trimBlanks(reminders.at(i).RemDate) != today)
             continue;
         // The due reminder becomes the current one, so a save writes it back to its own place.
         position = qint16(i + 1);

@@ -1,7 +1,6 @@
 #include "business_store.h"
 
 #include "platform/cp1252.h"
-#include "platform/record_scan.h"
 
 #include <array>
 
@@ -106,7 +105,9 @@ QStringList BizStore::names(ListBy by) const
 {
     const int offset = nameOffset(by);
     QStringList names;
-    scanRecords(m_file, MaxRecords, [&](int, QByteArrayView record) {
+    m_file.scan(1, [&](int n, QByteArrayView record) {
+        if (n > MaxRecords)
+            return false;
         names.append(nameIn(record, offset));
         return true;
     });
@@ -117,7 +118,9 @@ int BizStore::find(ListBy by, QStringView name) const
 {
     const int offset = nameOffset(by);
     int found = 0;
-    scanRecords(m_file, MaxRecords, [&](int n, QByteArrayView record) {
+    m_file.scan(1, [&](int n, QByteArrayView record) {
+        if (n > MaxRecords)
+            return false;
         if (nameIn(record, offset) != name)
             return true;
         found = n;

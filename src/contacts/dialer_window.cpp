@@ -1,5 +1,6 @@
 #include "dialer_window.h"
 
+#include "platform/blanks.h"
 #include "platform/cp1252.h"
 #include "platform/dialogs.h"
 #include "platform/file_guard.h"
@@ -62,18 +63,6 @@ const Key Keys[] = {
     {"Command9", "     9          WXY", 9, 2280, 2280},
     {"Command11", "     0         OPER", 0, 360, 2880},
 };
-
-// Only blanks count as outer spaces; a tab typed into the number is sent as it is.
-QString trimSpaces(const QString &text)
-{
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first) == u' ')
-        ++first;
-    while (last > first && text.at(last - 1) == u' ')
-        --last;
-    return text.mid(first, last - first);
-}
 
 void showMessage(QWidget *parent, const QString &text)
 {
@@ -174,7 +163,7 @@ void Form11::CancelButton_Click()
 
 void Form11::Dialer()
 {
-    const QString number = trimSpaces(Text1->text());
+    const QString number = trimBlanks(Text1->text());
     dialnumber = number;
     Text2->setText(QStringLiteral("Dialing : ") + number);
     const QByteArray dialString = "ATDT" + Cp1252::encode(dialnumber) + ";\r";

@@ -8,13 +8,13 @@
 
 namespace {
 
-struct ButtonSpec
+struct ButtonChoice
 {
     QMessageBox::StandardButton button;
     Dialogs::Answer answer;
 };
 
-QList<ButtonSpec> buttonsFor(Dialogs::Buttons buttons)
+QList<ButtonChoice> buttonsFor(Dialogs::Buttons buttons)
 {
     using A = Dialogs::Answer;
     switch (buttons) {
@@ -58,26 +58,26 @@ QMessageBox::Icon iconFor(Dialogs::Icon icon)
 
 Dialogs::Answer QtDialogs::message(QWidget *parent, const Message &message)
 {
-    const QList<ButtonSpec> specs = buttonsFor(message.buttons);
+    const QList<ButtonChoice> choices = buttonsFor(message.buttons);
     QMessageBox box(iconFor(message.icon), message.title, message.text, QMessageBox::NoButton,
                     parent);
     QMessageBox::StandardButtons all;
-    for (const ButtonSpec &spec : specs)
-        all |= spec.button;
+    for (const ButtonChoice &choice : choices)
+        all |= choice.button;
     box.setStandardButtons(all);
-    const int defaultIndex = qBound(1, message.defaultButton, int(specs.size())) - 1;
-    box.setDefaultButton(specs.at(defaultIndex).button);
+    const int defaultIndex = qBound(1, message.defaultButton, int(choices.size())) - 1;
+    box.setDefaultButton(choices.at(defaultIndex).button);
     const int clicked = box.exec();
-    for (const ButtonSpec &spec : specs) {
-        if (spec.button == clicked)
-            return spec.answer;
+    for (const ButtonChoice &choice : choices) {
+        if (choice.button == clicked)
+            return choice.answer;
     }
     // Closing the box counts as its cancelling button, or as the last one.
-    for (const ButtonSpec &spec : specs) {
-        if (spec.answer == Answer::Cancel)
-            return spec.answer;
+    for (const ButtonChoice &choice : choices) {
+        if (choice.answer == Answer::Cancel)
+            return choice.answer;
     }
-    return specs.constLast().answer;
+    return choices.constLast().answer;
 }
 
 QString QtDialogs::input(QWidget *parent, const QString &prompt, const QString &title,

@@ -71,6 +71,40 @@ QList<Record> RecordFile::readAll() const
     return records;
 }
 
+int RecordFile::scan(int first, const std::function<bool(int n, QByteArrayView bytes)> &visit) const
+{
+    Q_ASSERT(first >= 1);
+    QFile file(path());
+    if (!file.exists())
+        return 0;
+    if (!file.open(QIODevice::ReadOnly))
+        throw FileError(m_fileName, file.errorString());
+    const int total = int(file.size() / m_recordLength);
+    if (first > total)
+        return total;
+    if (!file.seek(qint64(first - 1) * m_recordLength))
+        throw FileError(m_fileName, file.errorString());
+    // Large reads keep the pass sequential without holding the whole file in memory.
+    const int perChunk = qMax(1, (256 * 1024) / m_recordLength);
+    QByteArray chunk;
+    for (int n = first; n <= total;) {
+        const int want = qMin(perChunk, total - n + 1);
+        chunk.resize(qsizetype(want) * m_recordLength);
+        const qint64 got = file.read(chunk.data(), chunk.size());
+        if (got < 0)
+            throw FileError(m_fileName, file.errorString());
+        const int whole = int(got / m_recordLength);
+        if (whole == 0)
+            break; // the file shrank under us: what is left is not a whole record
+        for (int i = 0; i < whole; ++i, ++n) {
+            if (!visit(n, QByteArrayView(chunk.constData() + qsizetype(i) * m_recordLength,
+                                         m_recordLength)))
+                return total;
+        }
+    }
+    return total;
+}
+
 void RecordFile::write(int n, const Record &record) const
 {
     Q_ASSERT(n >= 1);

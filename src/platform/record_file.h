@@ -5,6 +5,8 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+
 // A file of fixed-length records, record n (from 1) at byte (n - 1) * length, no header. Each
 // operation opens the file, does its one read, write or count and closes it again. Failures
 // throw FileError with the system's text; a failed write never shortens the file.
@@ -27,6 +29,10 @@ public:
 
     // Every whole record and a partial last one (padded), in one sequential read.
     QList<Record> readAll() const;
+
+    // Visits the bytes of the whole records from record first on, in order, in one sequential
+    // read, until visit returns false. The bytes are only valid during the call. Returns count().
+    int scan(int first, const std::function<bool(int n, QByteArrayView bytes)> &visit) const;
 
     // One positioned write of the whole record; n = count() + 1 appends.
     void write(int n, const Record &record) const;

@@ -26,6 +26,15 @@ ConfiguredFont ConfiguredFont::fromFont(const QFont &font)
     return configured;
 }
 
+void ConfiguredFont::write(int recordLength) const
+{
+    ConfigRecord config;
+    config.BoldFlag = bold ? -1 : 0;
+    config.FontName = name;
+    config.FontSize = qint16(pointSize);
+    PreferenceFiles::writeConfig(config, recordLength);
+}
+
 void ConfiguredFont::applyBold(QWidget *widget) const
 {
     QFont f = widget->font();

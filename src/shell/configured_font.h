@@ -16,6 +16,8 @@ struct ConfiguredFont
     // Reads record 1 of config.dat with the window's own record length.
     static ConfiguredFont read(int recordLength);
     static ConfiguredFont fromFont(const QFont &font);
+    // Writes record 1 of config.dat with the window's own record length.
+    void write(int recordLength) const;
 
     void applyBold(QWidget *widget) const;
     void applySize(QWidget *widget) const; // a size of 0 leaves the box as it is

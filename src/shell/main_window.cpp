@@ -18,6 +18,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -40,6 +41,11 @@ VL32V1::VL32V1(QWidget *parent)
     createToolbar();
     createMenus();
     createStatusBar();
+    // Wide enough for the status panels from the start, as far as the screen allows.
+    QSize start = size().expandedTo(QSize(statusBar()->minimumSizeHint().width(), 0));
+    if (const QScreen *screen = this->screen())
+        start = start.boundedTo(screen->availableGeometry().size());
+    resize(start);
 }
 
 VL32V1::~VL32V1()
@@ -205,12 +211,7 @@ void VL32V1::getpref()
 
 void VL32V1::writeConfig()
 {
-    const ConfiguredFont font = ConfiguredFont::fromFont(m_dialogFont);
-    ConfigRecord config;
-    config.BoldFlag = font.bold ? -1 : 0;
-    config.FontName = font.name;
-    config.FontSize = qint16(font.pointSize);
-    PreferenceFiles::writeConfig(config, ConfigRecord::MainWindowLength);
+    ConfiguredFont::fromFont(m_dialogFont).write(ConfigRecord::MainWindowLength);
 }
 
 void VL32V1::fontmnu_Click()
@@ -250,12 +251,17 @@ QWidget *VL32V1::openWindow(ToolWindowId id)
     QWidget *window = created.get();
     m_windows.insert(id, window);
     if (isMdiChild(id)) {
+        // The size the window gave itself, which a window placing its controls by hand has no
+        // layout to tell the frame about.
+        const QSize wanted = window->size().expandedTo(window->minimumSizeHint());
         QMdiSubWindow *sub = m_mdiArea->addSubWindow(created.release());
         sub->setAttribute(Qt::WA_DeleteOnClose);
         sub->setWindowTitle(window->windowTitle());
         connect(window, &QWidget::windowTitleChanged, sub, &QWidget::setWindowTitle);
         sub->show();
+        sub->resize(sub->size() + (wanted - window->size()));
         m_mdiArea->setActiveSubWindow(sub);
+        growToShow(sub);
     } else {
         // A window of its own stays open when the frame closes; it is gone when closed.
         window->setAttribute(Qt::WA_DeleteOnClose);
@@ -264,6 +270,24 @@ QWidget *VL32V1::openWindow(ToolWindowId id)
         window->activateWindow();
     }
     return window;
+}
+
+void VL32V1::growToShow(QMdiSubWindow *sub)
+{
+    // The frame starts small; a child that does not fit makes it grow, as far as the screen allows.
+    const QSize room = m_mdiArea->viewport()->size();
+    QPoint at = sub->pos();
+    at.setX(qBound(0, at.x(), qMax(0, room.width() - sub->width())));
+    at.setY(qBound(0, at.y(), qMax(0, room.height() - sub->height())));
+    sub->move(at);
+    const int extraWidth = qMax(0, at.x() + sub->width() - room.width());
+    const int extraHeight = qMax(0, at.y() + sub->height() - room.height());
+    if (extraWidth == 0 && extraHeight == 0)
+        return;
+    QSize size = this->size() + QSize(extraWidth, extraHeight);
+    if (const QScreen *screen = this->screen())
+        size = size.boundedTo(screen->availableGeometry().size());
+    resize(size);
 }
 
 void VL32V1::Toolbar1_ButtonClick(const QString &key)

@@ -9,6 +9,7 @@
 
 class QLabel;
 class QMdiArea;
+class QMdiSubWindow;
 class QToolBar;
 
 // The frame of the program: toolbar, menus, three status panels and the area where the tool
@@ -53,6 +54,7 @@ private:
     void createToolbar();
     void createMenus();
     void createStatusBar();
+    void growToShow(QMdiSubWindow *sub);
     void writeConfig();
     void fontmnu_Click();
     void exitmenu_Click();

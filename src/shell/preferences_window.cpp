@@ -177,6 +177,9 @@ void Form3::getpref()
         Option2_Click(portnumb);
     }
     Text3->setText(appoint);
+    // Padded values show from their start, not scrolled to their trailing blanks.
+    for (QLineEdit *box : {Text1, Text2, Text3})
+        box->setCursorPosition(0);
 }
 
 void Form3::Option1_Click(int index)

@@ -1,10 +1,14 @@
 #include "tool_windows.h"
 
+#include "calendar/appointments_window.h"
 #include "calendar/personal_calendar_window.h"
 #include "calendar/reminders_window.h"
 #include "calendar/small_calendar_window.h"
 #include "contacts/business_window.h"
 #include "contacts/dialer_window.h"
+#include "notes/lists_window.h"
+#include "notes/notepad_window.h"
+#include "notes/todo_window.h"
 #include "shell/about_box.h"
 #include "shell/preferences_window.h"
 #include "tools/expenses_window.h"
@@ -19,6 +23,8 @@ std::unique_ptr<QWidget> createToolWindow(ToolWindowId id)
         return std::make_unique<Form1>();
     case ToolWindowId::Form10:
         return std::make_unique<Form10>();
+    case ToolWindowId::form5:
+        return std::make_unique<form5>();
     case ToolWindowId::Form8:
         return std::make_unique<Form8>();
     case ToolWindowId::runit:
@@ -35,6 +41,12 @@ std::unique_ptr<QWidget> createToolWindow(ToolWindowId id)
         return std::make_unique<Form11>();
     case ToolWindowId::Form12:
         return std::make_unique<Form12>();
+    case ToolWindowId::Form6:
+        return std::make_unique<Form6>();
+    case ToolWindowId::Todo:
+        return std::make_unique<Todo>();
+    case ToolWindowId::Form9:
+        return std::make_unique<Form9>();
     default:
         return nullptr;
     }

@@ -4,6 +4,7 @@
 
 #include "platform/form.h"
 #include "platform/status_panels.h"
+#include "platform/twips.h"
 #include "platform/working_date.h"
 
 #include "scripted_dialogs.h"
@@ -93,6 +94,8 @@ private slots:
     void preferencesCreateTheirOwnDefaults();
     void windowsOpenOnce();
     void childWindowsRunTheirSteps();
+    void frameGrowsToShowAChild_data();
+    void frameGrowsToShowAChild();
 
 private:
     ScriptedDialogs *m_dialogs = nullptr;
@@ -415,6 +418,30 @@ void TestShell::childWindowsRunTheirSteps()
     QTRY_VERIFY(!closing);
     QVERIFY(!closed);
     QCOMPARE(area->subWindowList().size(), 1);
+}
+
+void TestShell::frameGrowsToShowAChild_data()
+{
+    QTest::addColumn<QString>("key");
+    // Windows laid out by a layout and windows that place their controls by hand.
+    for (const char *key : {"Main", "Appointments", "Reminder", "Todo", "Lists", "Bills"})
+        QTest::newRow(key) << QString::fromLatin1(key);
+}
+
+void TestShell::frameGrowsToShowAChild()
+{
+    QFETCH(QString, key);
+    WorkDir dir;
+    VL32V1 window;
+    window.show();
+    window.Toolbar1_ButtonClick(key);
+    QMdiSubWindow *sub = window.mdiArea()->activeSubWindow();
+    QVERIFY(sub);
+    const QRect room(QPoint(0, 0), window.mdiArea()->viewport()->size());
+    QVERIFY2(room.contains(sub->geometry()), "the child is cut off by the frame");
+    QVERIFY2(sub->widget()->width() >= twipsToPixels(3000, &window) &&
+                 sub->widget()->height() >= twipsToPixels(3000, &window),
+             "the child opened too small to use");
 }
 
 QTEST_MAIN(TestShell)

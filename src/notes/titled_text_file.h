@@ -1,0 +1,55 @@
+#pragma once
+
+#include "platform/record_file.h"
+
+#include <QList>
+#include <QString>
+
+// A title and a free text, as the boxes of a window show them.
+struct TitledText
+{
+    QString title;
+    QString body; // lines separated by "\n"
+};
+
+// A record file whose records hold their own number, a 40-character title and a body of a fixed
+// width: the named lists and the notepad topics. Fields are shown without their blank padding,
+// so text typed at the end of a shown field is never pushed past the width and lost; on disk
+// they are padded again, and line breaks are kept as carriage return + line feed.
+class TitledTextFile
+{
+public:
+    static constexpr int TitleWidth = 40;
+
+    // initial: the records a new file holds.
+    TitledTextFile(const QString &fileName, int bodyWidth, const QList<TitledText> &initial);
+
+    int recordLength() const { return m_file.recordLength(); }
+    int bodyWidth() const { return m_bodyWidth; }
+
+    bool exists() const { return m_file.exists(); }
+    int count() const { return m_file.count(); }
+
+    // Record n; past the end an empty title and body.
+    TitledText read(int n) const;
+    // The titles of records 1 .. count(), in one pass over the file.
+    QList<QString> titles() const;
+    // Writes record n with n as its number; a title or body too long for its field is cut.
+    void write(int n, const TitledText &text) const;
+    // Replaces the file with these records, numbered from 1.
+    void create(const QList<TitledText> &texts) const;
+    // A new file with its initial records.
+    void createFile() const { create(m_initial); }
+
+private:
+    Record toRecord(int n, const TitledText &text) const;
+
+    RecordFile m_file;
+    int m_bodyWidth;
+    QList<TitledText> m_initial;
+};
+
+// A field as a text box shows it: without its trailing blank padding, line breaks as "\n".
+QString shownText(const QString &field);
+// A text box's value as a field keeps it: line breaks as carriage return + line feed.
+QString storedText(const QString &text);

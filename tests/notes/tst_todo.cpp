@@ -1,0 +1,365 @@
+#include "notes/todo_window.h"
+
+#include "notes_support.h"
+#include "scripted_dialogs.h"
+#include "work_dir.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int Length = 1628;
+
+using Outline = QList<QPair<int, int>>;
+
+QByteArray node(qint16 number, qint16 index, const QByteArray &kind, const QByteArray &key,
+                const QByteArray &label, qint16 img, const QByteArray &note = QByteArray(),
+                qint16 hideShow = 0)
+{
+    return le16(number) + le16(index) + padded(kind, 40) + padded(key, 40) + padded(label, 40) +
+           le16(img) + padded(note, 1500) + le16(hideShow);
+}
+
+const QByteArray Root = node(1, 0, "0", "r", "Todo List", 1);
+
+QByteArray recordOf(const QByteArray &file, int n)
+{
+    return recordAt(file, n, Length);
+}
+
+// Record numbers of the nodes in the outline, each with its parent's (0 at the top).
+Outline outline(QTreeWidget *tree)
+{
+    Outline nodes;
+    QList<QTreeWidgetItem *> pending;
+    for (int i = tree->topLevelItemCount() - 1; i >= 0; --i)
+        pending.append(tree->topLevelItem(i));
+    while (!pending.isEmpty()) {
+        QTreeWidgetItem *item = pending.takeLast();
+        nodes.append({Todo::indexOf(item), Todo::indexOf(item->parent())});
+        for (int i = item->childCount() - 1; i >= 0; --i)
+            pending.append(item->child(i));
+    }
+    return nodes;
+}
+
+void clickNode(Todo &w, int index)
+{
+    QTreeWidgetItem *item = w.node(index);
+    QVERIFY(item);
+    auto *tree = control<QTreeWidget>(&w, "TreeView1");
+    for (QTreeWidgetItem *parent = item->parent(); parent; parent = parent->parent())
+        parent->setExpanded(true);
+    const QRect rect = tree->visualItemRect(item);
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, rect.center());
+    QCOMPARE(w.StartIndex, qint16(index));
+}
+
+} // namespace
+
+class TestTodo : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void freshFileHoldsTheRoot();
+    void addCategoryAppendsATopLevelNode();
+    void subCategoryGoesUnderTheSelectedNode();
+    void deletedNodesKeepTheirRecordNumbers();
+    void onlySubCategoriesAreDeleted();
+    void brokenLinksAreSkipped_data();
+    void brokenLinksAreSkipped();
+    void editingSavesOrCancelsTheNote();
+    void blankLabelIsNotSaved();
+    void editLabelNeedsASelection();
+    void editLabelStoresLabelAndNote();
+    void colorClearsTheNoteBox();
+    void printPrintsTheNote();
+
+private:
+    ScriptedDialogs *m_dialogs = nullptr;
+};
+
+void TestTodo::init()
+{
+    m_dialogs = new ScriptedDialogs;
+}
+
+void TestTodo::cleanup()
+{
+    QCOMPARE(m_dialogs->pending(), 0);
+    delete m_dialogs;
+}
+
+void TestTodo::freshFileHoldsTheRoot()
+{
+    WorkDir dir;
+    Todo w;
+    w.show();
+    QCOMPARE(w.windowTitle(), u"Todo "_s);
+    QCOMPARE(dir.read(u"tree.dat"_s), Root);
+    QCOMPARE(outline(control<QTreeWidget>(&w, "TreeView1")), (Outline{{1, 0}}));
+    QCOMPARE(w.node(1)->text(0), u"Todo List"_s);
+    QVERIFY(!control<QPushButton>(&w, "Command5")->isVisible());
+    QVERIFY(!control<QPushButton>(&w, "Command3")->isEnabled());
+    QVERIFY(!control<QPlainTextEdit>(&w, "Text3")->isEnabled());
+    QCOMPARE(w.StartIndex, qint16(1));
+    QCOMPARE(w.selectit, qint16(0));
+}
+
+void TestTodo::addCategoryAppendsATopLevelNode()
+{
+    WorkDir dir;
+    const QByteArray before =
+        Root + node(2, 2, "0", "p2", "Work", 1) + node(3, 2, "4", "c3", "Call", 2, "", 1);
+    dir.write(u"tree.dat"_s, before);
+    Todo w;
+    w.show();
+
+    m_dialogs->answerInput(QString()); // cancelled: nothing written
+    control<QPushButton>(&w, "Command2")->click();
+    QCOMPARE(dir.read(u"tree.dat"_s), before);
+
+    w.getrec(); // the last record read was deleted; the new node is not
+    m_dialogs->answerInput(u"Home"_s);
+    control<QPushButton>(&w, "Command2")->click();
+    QCOMPARE(m_dialogs->lastAsked().prompt, u"Enter Category Name to Add"_s);
+    QCOMPARE(m_dialogs->lastAsked().title, u"Category Name"_s);
+    const QByteArray after = dir.read(u"tree.dat"_s);
+    QCOMPARE(after.size(), 4 * Length);
+    QCOMPARE(recordOf(after, 4), node(4, 4, "0", "p4", "Home", 1));
+    QCOMPARE(outline(control<QTreeWidget>(&w, "TreeView1")),
+             (Outline{{1, 0}, {2, 0}, {3, 2}, {4, 0}}));
+}
+
+void TestTodo::subCategoryGoesUnderTheSelectedNode()
+{
+    WorkDir dir;
+    dir.write(u"tree.dat"_s, Root + node(2, 2, "0", "p2", "Work", 1) +
+                                 node(3, 2, "4", "c3", "Call", 2) +
+                                 node(4, 4, "0", "p4", "Home", 1, "garden"));
+    Todo w;
+    w.show();
+    clickNode(w, 4);
+    QCOMPARE(control<QPlainTextEdit>(&w, "Text3")->toPlainText(), u"garden"_s);
+    QCOMPARE(control<QLineEdit>(&w, "Text1")->text(), u"Home"_s);
+    QVERIFY(w.isparent.isEmpty());
+
+    m_dialogs->answerInput(u"Mow"_s);
+    control<QPushButton>(&w, "Command1")->click();
+    QCOMPARE(m_dialogs->lastAsked().prompt, u"Enter Sub Category Name to Add"_s);
+    QCOMPARE(m_dialogs->lastAsked().title, u"Sub Category Name"_s);
+    QCOMPARE(recordOf(dir.read(u"tree.dat"_s), 5), node(5, 4, "4", "c5", "Mow", 2));
+    QCOMPARE(w.node(5)->parent(), w.node(4));
+    QVERIFY(w.node(4)->isExpanded());
+    clickNode(w, 5);
+    QCOMPARE(w.isparent, u"Home"_s);
+}
+
+void TestTodo::deletedNodesKeepTheirRecordNumbers()
+{
+    WorkDir dir;
+    dir.write(u"tree.dat"_s, Root + node(2, 2, "0", "p2", "Work", 1) +
+                                 node(3, 2, "4", "c3", "Call", 2, "three") +
+                                 node(4, 2, "4", "c4", "Mail", 2, "four"));
+    Todo w;
+    w.show();
+    auto *tree = control<QTreeWidget>(&w, "TreeView1");
+    clickNode(w, 3);
+    control<QPushButton>(&w, "Command7")->click();
+    QCOMPARE(recordOf(dir.read(u"tree.dat"_s), 3), node(3, 2, "4", "c3", "Call", 2, "three", 1));
+    QCOMPARE(outline(tree), (Outline{{1, 0}, {2, 0}, {4, 2}}));
+
+    // The node after it still reads its own record and takes children by its own number.
+    clickNode(w, 4);
+    QCOMPARE(control<QPlainTextEdit>(&w, "Text3")->toPlainText(), u"four"_s);
+    m_dialogs->answerInput(u"Stamps"_s);
+    control<QPushButton>(&w, "Command1")->click();
+    QCOMPARE(recordOf(dir.read(u"tree.dat"_s), 5), node(5, 4, "4", "c5", "Stamps", 2));
+    QCOMPARE(outline(tree), (Outline{{1, 0}, {2, 0}, {4, 2}, {5, 4}}));
+
+    // Opened again, the deleted node is back in its place.
+    Todo again;
+    again.show();
+    QCOMPARE(outline(control<QTreeWidget>(&again, "TreeView1")),
+             (Outline{{1, 0}, {2, 0}, {3, 2}, {4, 2}, {5, 4}}));
+}
+
+void TestTodo::onlySubCategoriesAreDeleted()
+{
+    WorkDir dir;
+    const QByteArray before = Root + node(2, 2, "0", "p2", "Work", 1);
+    dir.write(u"tree.dat"_s, before);
+    Todo w;
+    w.show();
+    for (int index : {1, 2}) {
+        clickNode(w, index);
+        control<QPushButton>(&w, "Command7")->click();
+        QVERIFY(w.node(index));
+    }
+    QCOMPARE(dir.read(u"tree.dat"_s), before);
+}
+
+void TestTodo::brokenLinksAreSkipped_data()
+{
+    QTest::addColumn<QByteArray>("records");
+    QTest::addColumn<Outline>("shown");
+    const QByteArray work = node(2, 2, "0", "p2", "Work", 1);
+    QTest::newRow("missing parent")
+        << work + node(3, 9, "4", "c3", "Lost", 2) + node(4, 2, "4", "c4", "Kept", 2)
+        << Outline{{1, 0}, {2, 0}, {4, 2}};
+    QTest::newRow("own parent") << work + node(3, 3, "4", "c3", "Self", 2)
+                                << Outline{{1, 0}, {2, 0}};
+    QTest::newRow("parents of each other")
+        << work + node(3, 4, "4", "c3", "A", 2) + node(4, 3, "4", "c4", "B", 2)
+        << Outline{{1, 0}, {2, 0}};
+    QTest::newRow("child of a skipped node")
+        << work + node(3, 9, "4", "c3", "Lost", 2) + node(4, 3, "4", "c4", "Below", 2)
+        << Outline{{1, 0}, {2, 0}};
+    QTest::newRow("same key twice")
+        << work + node(3, 3, "0", "p2", "Twin", 1) << Outline{{1, 0}, {2, 0}};
+    QTest::newRow("unknown kind") << work + node(3, 2, "7", "x3", "Odd", 1)
+                                  << Outline{{1, 0}, {2, 0}};
+}
+
+void TestTodo::brokenLinksAreSkipped()
+{
+    QFETCH(QByteArray, records);
+    QFETCH(Outline, shown);
+    WorkDir dir;
+    dir.write(u"tree.dat"_s, Root + records);
+    Todo w;
+    w.show();
+    QCOMPARE(outline(control<QTreeWidget>(&w, "TreeView1")), shown);
+    QVERIFY(m_dialogs->asked().isEmpty());
+}
+
+void TestTodo::editingSavesOrCancelsTheNote()
+{
+    WorkDir dir;
+    dir.write(u"tree.dat"_s, Root + node(2, 2, "0", "p2", "Work", 1, "old"));
+    Todo w;
+    w.show();
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    auto *tree = control<QTreeWidget>(&w, "TreeView1");
+    auto *text3 = control<QPlainTextEdit>(&w, "Text3");
+    auto *save = control<QPushButton>(&w, "Command3");
+    auto *cancel = control<QPushButton>(&w, "Command5");
+    clickNode(w, 2);
+    QVERIFY(text3->isEnabled()); // the outline had the focus
+
+    // Typing and cancelling restores the stored note.
+    QTest::mouseClick(text3->viewport(), Qt::LeftButton);
+    QCOMPARE(save->text(), u"Click Here to Save"_s);
+    QVERIFY(!tree->isEnabled());
+    QVERIFY(cancel->isVisible() && cancel->isEnabled());
+    QVERIFY(!control<QPushButton>(&w, "Command2")->isEnabled());
+    QTest::keyClicks(text3, u"xyz"_s);
+    QTest::mouseClick(cancel, Qt::LeftButton);
+    QCOMPARE(text3->toPlainText(), u"old"_s);
+    QCOMPARE(save->text(), u"Save It!"_s);
+    QVERIFY(!cancel->isVisible());
+    QCOMPARE(recordOf(dir.read(u"tree.dat"_s), 2), node(2, 2, "0", "p2", "Work", 1, "old"));
+
+    // Typing and saving stores the note with the node's label.
+    QTest::mouseClick(text3->viewport(), Qt::LeftButton);
+    text3->selectAll();
+    QTest::keyClicks(text3, u"new"_s);
+    QTest::keyClick(text3, Qt::Key_Return);
+    QTest::keyClicks(text3, u"line"_s);
+    QTest::mouseClick(save, Qt::LeftButton);
+    QCOMPARE(recordOf(dir.read(u"tree.dat"_s), 2), node(2, 2, "0", "p2", "Work", 1, "new\r\nline"));
+    QCOMPARE(save->text(), u"Save It!"_s);
+    QVERIFY(tree->isEnabled());
+    QVERIFY(!cancel->isVisible());
+}
+
+void TestTodo::blankLabelIsNotSaved()
+{
+    WorkDir dir;
+    const QByteArray before = Root + node(2, 2, "0", "p2", "", 1, "note");
+    dir.write(u"tree.dat"_s, before);
+    Todo w;
+    w.show();
+    clickNode(w, 2);
+    control<QPlainTextEdit>(&w, "Text3")->setPlainText(u"changed"_s);
+    m_dialogs->answerMessage(Dialogs::Answer::Ok, u"Cannot Save Blank Nodes !!!"_s);
+    control<QPushButton>(&w, "Command3")->click();
+    QCOMPARE(dir.read(u"tree.dat"_s), before);
+}
+
+void TestTodo::editLabelNeedsASelection()
+{
+    WorkDir dir;
+    Todo w;
+    w.show();
+    m_dialogs->answerMessage(Dialogs::Answer::Ok, u"Item Not Selected"_s);
+    control<QPushButton>(&w, "Command6")->click();
+    QCOMPARE(dir.read(u"tree.dat"_s), Root);
+}
+
+void TestTodo::editLabelStoresLabelAndNote()
+{
+    WorkDir dir;
+    dir.write(u"tree.dat"_s, Root + node(2, 2, "0", "p2", "Work", 1, "old"));
+    Todo w;
+    w.show();
+    clickNode(w, 2);
+    // An unsaved note goes with the new label; both are cut to their fields.
+    control<QPlainTextEdit>(&w, "Text3")->setPlainText(QString(1600, u'n'));
+    m_dialogs->answerInput(QString(45, u'L'));
+    control<QPushButton>(&w, "Command6")->click();
+    QCOMPARE(m_dialogs->lastAsked().prompt, u"Edit Label"_s);
+    QCOMPARE(m_dialogs->lastAsked().title, u"New Label Name"_s);
+    QCOMPARE(m_dialogs->lastAsked().defaultText, u"Work"_s);
+    QCOMPARE(recordOf(dir.read(u"tree.dat"_s), 2),
+             node(2, 2, "0", "p2", QByteArray(40, 'L'), 1, QByteArray(1500, 'n')));
+    QCOMPARE(w.node(2)->text(0), QString(45, u'L'));
+    QCOMPARE(control<QLineEdit>(&w, "Text1")->text(), QString(45, u'L'));
+}
+
+void TestTodo::colorClearsTheNoteBox()
+{
+    WorkDir dir;
+    const QByteArray before = Root + node(2, 2, "0", "p2", "Work", 1, "keep");
+    dir.write(u"tree.dat"_s, before);
+    Todo w;
+    w.show();
+    clickNode(w, 2);
+    auto *text3 = control<QPlainTextEdit>(&w, "Text3");
+    m_dialogs->answerMessage(Dialogs::Answer::No, u"Delete ?"_s);
+    control<QPushButton>(&w, "Command8")->click();
+    QCOMPARE(text3->toPlainText(), u"keep"_s);
+    m_dialogs->answerMessage(Dialogs::Answer::Yes, u"Delete ?"_s);
+    control<QPushButton>(&w, "Command8")->click();
+    QVERIFY(text3->toPlainText().isEmpty());
+    QCOMPARE(dir.read(u"tree.dat"_s), before);
+}
+
+void TestTodo::printPrintsTheNote()
+{
+    if (!havePdfToText())
+        QSKIP("pdftotext (poppler-utils) is not installed");
+    WorkDir dir;
+    dir.write(u"tree.dat"_s, Root + node(2, 2, "0", "p2", "Work", 1, "buy paint\r\nfix door"));
+    Todo w;
+    w.show();
+    clickNode(w, 2);
+    m_dialogs->answerMessage(Dialogs::Answer::Ok, u"      Do you want Print Now ?"_s);
+    const QString text = printedText([&] { control<QPushButton>(&w, "Command4")->click(); });
+    QVERIFY2(text.contains(u"buy paint"_s) && text.contains(u"fix door"_s), qPrintable(text));
+    QVERIFY(!text.contains(u"Work"_s));
+}
+
+QTEST_MAIN(TestTodo)
+#include "tst_todo.moc"
