@@ -47,7 +47,7 @@ void ReminderStore::createremind() const
 
 int ReminderStore::count() const
 {
-    return file().count();
+    return qMin(file().count(), MaxRecords);
 }
 
 ReminderRecord ReminderStore::read(int n) const
@@ -57,12 +57,15 @@ ReminderRecord ReminderStore::read(int n) const
 
 QList<ReminderRecord> ReminderStore::readAll() const
 {
-    const RecordFile f = file();
-    const int whole = f.count();
     QList<ReminderRecord> reminders;
-    const QList<Record> records = f.readAll();
-    for (int i = 0; i < whole; ++i)
-        reminders.append(fromRecord(records.at(i)));
+    file().scan(1, [&reminders](int n, QByteArrayView bytes) {
+        if (n > MaxRecords)
+            return false;
+        Record r(ReminderRecord::Length);
+        r.setRaw(0, bytes.toByteArray());
+        reminders.append(fromRecord(r));
+        return true;
+    });
     return reminders;
 }
 

@@ -21,14 +21,19 @@ struct ReminderRecord
 class ReminderStore
 {
 public:
+    // Record numbers are 16-bit: records past this one are never listed or written.
+    static constexpr int MaxRecords = 32767;
+
     static QString fileName();
 
     bool exists() const;
     // Records 1 and 2, each with its number and a name of eleven blanks, the rest zero bytes.
     void createremind() const;
+    // Whole records, at most MaxRecords.
     int count() const;
     // Past the end a record reads as zero bytes: every text empty.
     ReminderRecord read(int n) const;
+    // The first count() records.
     QList<ReminderRecord> readAll() const;
     // Writes the record as number n; its RecNo is n.
     void write(int n, const ReminderRecord &reminder) const;

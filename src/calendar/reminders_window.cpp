@@ -144,6 +144,9 @@ void Form8::getrec()
     Text4->setText(reminder.RemName);
     Text3->setPlainText(noteFromFile(reminder.RemNote));
     Text5->setText(reminder.RemDate);
+    // Padded values show from their start, not scrolled to their trailing blanks.
+    Text4->setCursorPosition(0);
+    Text5->setCursorPosition(0);
     Datefield = reminder.RemDate;
 }
 
@@ -250,6 +253,10 @@ void Form8::Command2_Click()
 {
     guarded(this, [this] {
         seekrec();
+        if (Numbrecords >= ReminderStore::MaxRecords) {
+            tell(this, QStringLiteral("The reminder file is full."));
+            return;
+        }
         position = qint16(Numbrecords + 1);
         getrec();
         markEntry(-1);

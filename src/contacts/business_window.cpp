@@ -443,6 +443,10 @@ void Form4::showCard(const BizRecord &card)
     Text11->setText(card.Fax);
     Text15->setText(card.EMail);
     setBoxText(Text12, card.Notes);
+    // Padded values show from their start, not scrolled to their trailing blanks.
+    for (QLineEdit *box :
+         {Text1, Text2, Text4, Text5, Text6, Text7, Text8, Text9, Text10, Text11, Text15})
+        box->setCursorPosition(0);
 }
 
 void Form4::selectEntry(int row)

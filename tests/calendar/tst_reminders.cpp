@@ -89,6 +89,8 @@ private slots:
     void startupValue3AnnouncesAtProgramStart();
     void addThenSaveAppends();
     void savedReminderStaysCurrent();
+    void boxesShowValuesFromTheirStart();
+    void fullFileTakesNoMoreReminders();
     void deleteShiftsLaterReminders_data();
     void deleteShiftsLaterReminders();
     void printPrintsOnlyTheNote_data();
@@ -351,6 +353,49 @@ void TestReminders::savedReminderStaysCurrent()
     const QByteArray saved = dir.read(u"remind.dat"_s);
     QCOMPARE(recordOf(saved, 1), recordOf(file, 1));
     QCOMPARE(recordOf(saved, 2), reminder(2, "Two", "1/2/26", "second edit"));
+}
+
+void TestReminders::boxesShowValuesFromTheirStart()
+{
+    WorkDir dir;
+    dir.write(u"remind.dat"_s, reminder(1, "Dentist", "12/5/97") + reminder(2, "Cake", "1/2/27"));
+    Form8 window;
+    window.show();
+    // A padded value shows its start, not the trailing blanks the cursor at its end scrolls to.
+    auto *name = child<QLineEdit>(&window, "Text4");
+    auto *date = child<QLineEdit>(&window, "Text5");
+    QCOMPARE(name->cursorPosition(), 0);
+    QCOMPARE(date->cursorPosition(), 0);
+    child<QListWidget>(&window, "List1")->setCurrentRow(1);
+    QCOMPARE(name->text().trimmed(), u"Cake"_s);
+    QCOMPARE(name->cursorPosition(), 0);
+    QCOMPARE(date->cursorPosition(), 0);
+}
+
+void TestReminders::fullFileTakesNoMoreReminders()
+{
+    WorkDir dir;
+    constexpr int Full = 32767; // the highest 16-bit record number
+    {
+        QFile file(dir.filePath(u"remind.dat"_s));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.write(reminder(1, "First", "1/1/26")) == 2062);
+        QVERIFY(file.resize(qint64(Full + 1) * 2062)); // one record more than numbers reach
+        QVERIFY(file.seek(qint64(Full) * 2062));
+        file.write(reminder(qint16(-32768), "Beyond", "3/5/26"));
+    }
+    Form8 window;
+    window.show();
+    QCOMPARE(window.Numbrecords, qint16(Full));
+    QCOMPARE(child<QListWidget>(&window, "List1")->count(), Full);
+    // The record past the last number is never read as a reminder, due or not.
+    QCOMPARE(window.position, qint16(1));
+    QCOMPARE(child<QLineEdit>(&window, "Text4")->text().trimmed(), u"First"_s);
+
+    m_dialogs->answerMessage(Dialogs::Answer::Ok, u"The reminder file is full."_s);
+    child<QPushButton>(&window, "Command2")->click();
+    QCOMPARE(window.position, qint16(1));
+    QCOMPARE(QFileInfo(dir.filePath(u"remind.dat"_s)).size(), qint64(Full + 1) * 2062);
 }
 
 void TestReminders::deleteShiftsLaterReminders_data()

@@ -94,6 +94,7 @@ private slots:
     void onePassMatchesRecordByRecord();
     void listSortsIgnoringCase();
     void sameNameFindsTheLowerRecord();
+    void boxesShowValuesFromTheirStart();
     void contactModeListsContacts();
     void addThenSaveAppendsABlankCard();
     void addThenListClickAbandonsTheCard();
@@ -287,6 +288,25 @@ void TestBusiness::sameNameFindsTheLowerRecord()
     }
     clickEntry(window, 2);
     QCOMPARE(window.position, qint16(1));
+}
+
+void TestBusiness::boxesShowValuesFromTheirStart()
+{
+    WorkDir dir;
+    dir.write(u"biz.dat"_s, card(1, "Acme", "Ann") + card(2, "Zeta", "Bob"));
+    Form4 window;
+    window.show();
+    // A padded value shows its start, not the trailing blanks the cursor at its end scrolls to.
+    const auto check = [&window] {
+        for (QLineEdit *box : window.findChildren<QLineEdit *>()) {
+            if (box->objectName() != u"Text13"_s)
+                QVERIFY2(box->cursorPosition() == 0, qPrintable(box->objectName()));
+        }
+    };
+    check();
+    clickEntry(window, 1);
+    QCOMPARE(shownCompany(window), name(u"Zeta"_s));
+    check();
 }
 
 void TestBusiness::contactModeListsContacts()
