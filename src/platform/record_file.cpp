@@ -6,6 +6,13 @@
 #include <QFile>
 #include <QSaveFile>
 
+void RecordFile::checkRecordNumber(int n) const
+{
+    // Records count from 1; a window whose load failed may still ask for record 0.
+    if (n < 1)
+        throw FileError(m_fileName, QStringLiteral("Bad record number"));
+}
+
 RecordFile::RecordFile(const QString &fileName, int recordLength)
     : m_fileName(fileName), m_recordLength(recordLength)
 {
@@ -32,7 +39,7 @@ int RecordFile::count() const
 
 Record RecordFile::read(int n) const
 {
-    Q_ASSERT(n >= 1);
+    checkRecordNumber(n);
     Record record(m_recordLength);
     QFile file(path());
     if (!file.exists())
@@ -107,7 +114,7 @@ int RecordFile::scan(int first, const std::function<bool(int n, QByteArrayView b
 
 void RecordFile::write(int n, const Record &record) const
 {
-    Q_ASSERT(n >= 1);
+    checkRecordNumber(n);
     Q_ASSERT(record.length() == m_recordLength);
     QFile file(path());
     // ReadWrite creates a missing file and never truncates an existing one.

@@ -42,6 +42,7 @@ public:
 
 private:
     QString path() const;
+    void checkRecordNumber(int n) const;
 
     QString m_fileName;
     int m_recordLength;

@@ -162,6 +162,10 @@ void TestPlatform::failedWriteIsReportedAndLeavesTheFile()
         }
     }
     QVERIFY_THROWS_EXCEPTION(FileError, RecordFile(QStringLiteral("folder.dat"), 4).read(1));
+    // Record 0 is no record: refused, and the file stays as it was.
+    QVERIFY_THROWS_EXCEPTION(FileError, RecordFile(QStringLiteral("x.dat"), 4).read(0));
+    QVERIFY_THROWS_EXCEPTION(
+        FileError, RecordFile(QStringLiteral("x.dat"), 4).write(0, Record(QByteArray("efgh"))));
 
     if (::geteuid() != 0) { // root writes into read-only folders
         QFile::setPermissions(dir.filePath(QStringLiteral("x.dat")), QFile::ReadOwner);
