@@ -67,10 +67,12 @@ Todo::Todo(QWidget *parent) : Form(parent)
 
     Label1 = new QLabel(QStringLiteral("Selected"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
-    setTwipsGeometry(Label1, 120, 240, 735, 255);
+    // Label and box a little wider apart than the classic small font needed, so "Selected"
+    // shows whole; the box still ends with the outline.
+    setTwipsGeometry(Label1, 120, 240, 840, 255);
     Text1 = new QLineEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
-    setTwipsGeometry(Text1, 840, 240, 2295, 285);
+    setTwipsGeometry(Text1, 960, 240, 2175, 285);
 
     Text3 = new QPlainTextEdit(this);
     Text3->setObjectName(QStringLiteral("Text3"));
@@ -79,11 +81,12 @@ Todo::Todo(QWidget *parent) : Form(parent)
 
     Command3 = placedButton(this, "Command3", QStringLiteral("Save It !"), 360, 4800, 1815, 375);
     Command5 = placedButton(this, "Command5", QStringLiteral("Cancel"), 2280, 4800, 855, 375);
+    // The middle buttons take part of the gap before "Print", so their captions show whole.
     Command2 =
-        placedButton(this, "Command2", QStringLiteral("Add Category"), 3240, 4800, 1215, 375);
+        placedButton(this, "Command2", QStringLiteral("Add Category"), 3240, 4800, 1395, 375);
     Command1 =
-        placedButton(this, "Command1", QStringLiteral("Add Sub Category"), 4560, 4800, 1575, 375);
-    Command6 = placedButton(this, "Command6", QStringLiteral("Edit Label"), 6240, 4800, 975, 375);
+        placedButton(this, "Command1", QStringLiteral("Add Sub Category"), 4740, 4800, 1800, 375);
+    Command6 = placedButton(this, "Command6", QStringLiteral("Edit Label"), 6645, 4800, 1095, 375);
     Command4 = placedButton(this, "Command4", QStringLiteral("Print"), 8520, 4800, 855, 375);
     Command7 = placedButton(this, "Command7", QStringLiteral("Delete"), 120, 6000, 975, 375);
     Command8 = placedButton(this, "Command8", QStringLiteral("Color"), 1200, 6000, 1095, 375);

@@ -13,6 +13,8 @@ public:
     virtual ~LinePrinter() = default;
 
     virtual void setFont(const QFont &font) = 0;
+    // A line holding line breaks prints as several lines; one wider than the sheet goes on
+    // below, broken after a blank.
     virtual void printLine(const QString &line) = 0;
     virtual void newPage() = 0;
     // false when the document could not be printed; errorString() says why.

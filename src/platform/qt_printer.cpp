@@ -34,6 +34,30 @@ QString pdfPathFor(const QString &documentName)
         QStringLiteral(".pdf"));
 }
 
+// A line as it fits across the sheet: one wider than the sheet breaks after its last blank
+// that fits (or, with no such blank, at the sheet's edge) and goes on below, so no text runs
+// off the paper.
+QStringList fittedLines(const QString &line, const QFontMetrics &metrics, int width)
+{
+    QStringList pieces;
+    QString rest = line;
+    while (metrics.horizontalAdvance(rest) > width) {
+        qsizetype fit = 1; // the longest start of the rest that fits, at least one character
+        while (fit < rest.size() && metrics.horizontalAdvance(rest.left(fit + 1)) <= width)
+            ++fit;
+        const qsizetype blank = rest.lastIndexOf(u' ', fit);
+        if (blank > 0) {
+            pieces.append(rest.left(blank));
+            rest = rest.mid(blank + 1);
+        } else {
+            pieces.append(rest.left(fit));
+            rest = rest.mid(fit);
+        }
+    }
+    pieces.append(rest);
+    return pieces;
+}
+
 class QtLinePrinter : public LinePrinter
 {
 public:
@@ -87,12 +111,15 @@ public:
             firstPage = false;
             int y = lineHeight;
             for (const QString &line : lines) {
-                if (y > page.height()) { // a long text runs on to the next sheet
-                    printer.newPage();
-                    y = lineHeight;
+                for (const QString &piece :
+                     fittedLines(line, painter.fontMetrics(), page.width())) {
+                    if (y > page.height()) { // a long text runs on to the next sheet
+                        printer.newPage();
+                        y = lineHeight;
+                    }
+                    painter.drawText(0, y, piece);
+                    y += lineHeight;
                 }
-                painter.drawText(0, y, line);
-                y += lineHeight;
             }
         }
         if (!painter.end()) {

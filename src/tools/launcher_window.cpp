@@ -13,8 +13,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-namespace {} // namespace
-
 runit::runit(QWidget *parent) : Form(parent)
 {
     setObjectName(QStringLiteral("runit"));
@@ -23,7 +21,8 @@ runit::runit(QWidget *parent) : Form(parent)
 
     Text2 = twipsControl<QLineEdit>(this, QStringLiteral("Text2"), 120, 240, 5055, 285);
     Drive1 = twipsControl<DriveListBox>(this, QStringLiteral("Drive1"), 120, 720, 2415, 315);
-    Text1 = twipsControl<QLineEdit>(this, QStringLiteral("Text1"), 2640, 720, 495, 285);
+    // Wide enough for "*.exe" in today's fonts; it still ends before "Launch It".
+    Text1 = twipsControl<QLineEdit>(this, QStringLiteral("Text1"), 2640, 720, 735, 285);
     Text1->setText(QStringLiteral("*.exe"));
     Command2 = twipsControl<QPushButton>(this, QStringLiteral("Command2"), 3480, 720, 1815, 375);
     Command2->setText(QStringLiteral("Launch It"));
@@ -31,7 +30,7 @@ runit::runit(QWidget *parent) : Form(parent)
     File1 = twipsControl<FileListBox>(this, QStringLiteral("File1"), 3480, 1200, 1815, 3375);
 
     Frame1 = twipsControl<QGroupBox>(this, QStringLiteral("Frame1"), 5520, 0, 2655, 4815);
-    Label2 = twipsControl<QLabel>(Frame1, QStringLiteral("Label2"), 720, 240, 1335, 255);
+    Label2 = twipsControl<QLabel>(Frame1, QStringLiteral("Label2"), 720, 240, 1695, 255);
     Label2->setText(QStringLiteral("Launch Buttons"));
     const char *buttonNames[] = {"Command1", "Command3", "Command4", "Command5",
                                  "Command6", "Command7", "Command8"};

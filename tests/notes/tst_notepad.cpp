@@ -57,6 +57,7 @@ private slots:
     void longFieldsAreCut();
     void sizesAndColoursAreNotStored();
     void printPrintsTheBody();
+    void printKeepsALongParagraphWhole();
     void shippedTopicsExplainTheWindows();
     void overlongSourceTopicFailsTheBuildStep_data();
     void overlongSourceTopicFailsTheBuildStep();
@@ -202,6 +203,26 @@ void TestNotepad::printPrintsTheBody()
     const QString text = printedText([&] { control<QPushButton>(&w, "Command5")->click(); });
     QVERIFY2(text.contains(u"read this"_s) && text.contains(u"and this"_s), qPrintable(text));
     QVERIFY(!text.contains(u"Alpha"_s));
+}
+
+void TestNotepad::printKeepsALongParagraphWhole()
+{
+    if (!havePdfToText())
+        QSKIP("pdftotext (poppler-utils) is not installed");
+    WorkDir dir;
+    // One paragraph far wider than a sheet, as the box shows it wrapped.
+    QByteArray paragraph = "start";
+    for (int i = 0; i < 40; ++i)
+        paragraph += " word" + QByteArray::number(i);
+    paragraph += " lastword";
+    dir.write(u"VLhelp.hlp"_s, topic(1, "Long", paragraph));
+    Form9 w;
+    w.show();
+    m_dialogs->answerMessage(Dialogs::Answer::Ok, u"      Do you want Print Now ?"_s);
+    const QString text = printedText([&] { control<QPushButton>(&w, "Command5")->click(); });
+    QVERIFY2(text.contains(u"start"_s) && text.contains(u"word39"_s) &&
+                 text.contains(u"lastword"_s),
+             qPrintable(text));
 }
 
 void TestNotepad::shippedTopicsExplainTheWindows()

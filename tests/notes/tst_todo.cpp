@@ -1,5 +1,6 @@
 #include "notes/todo_window.h"
 
+#include "cut_captions.h"
 #include "notes_support.h"
 #include "scripted_dialogs.h"
 #include "work_dir.h"
@@ -84,6 +85,7 @@ private slots:
     void editLabelStoresLabelAndNote();
     void colorClearsTheNoteBox();
     void printPrintsTheNote();
+    void captionsAreShownWhole();
 
 private:
     ScriptedDialogs *m_dialogs = nullptr;
@@ -359,6 +361,18 @@ void TestTodo::printPrintsTheNote()
     const QString text = printedText([&] { control<QPushButton>(&w, "Command4")->click(); });
     QVERIFY2(text.contains(u"buy paint"_s) && text.contains(u"fix door"_s), qPrintable(text));
     QVERIFY(!text.contains(u"Work"_s));
+}
+
+void TestTodo::captionsAreShownWhole()
+{
+    WorkDir dir;
+    Todo w;
+    w.show();
+    QCOMPARE(cutCaptions(&w).join(u", "), QString());
+    // The editing captions: "Click Here to Save" and the shown "Cancel".
+    w.Text3_GotFocus();
+    QCOMPARE(control<QPushButton>(&w, "Command3")->text(), u"Click Here to Save"_s);
+    QCOMPARE(cutCaptions(&w).join(u", "), QString());
 }
 
 QTEST_MAIN(TestTodo)

@@ -10,6 +10,7 @@
 #include "platform/printer.h"
 #include "platform/sound_player.h"
 
+#include "cut_captions.h"
 #include "fake_program.h"
 #include "pdf_text.h"
 #include "scripted_dialogs.h"
@@ -131,6 +132,9 @@ private slots:
     void recordCommand();
     void recordStartsASystemRecorder();
     void recordWithoutARecorderReports();
+
+    void captionsAreShownWhole_data();
+    void captionsAreShownWhole();
 
 private:
     ScriptedDialogs *m_dialogs = nullptr;
@@ -718,6 +722,26 @@ void TestTools::recordWithoutARecorderReports()
     window.show();
     m_dialogs->answerMessage(Dialogs::Answer::Ok, u"Program not found"_s);
     child<QPushButton>(&window, u"Record"_s)->click();
+}
+
+void TestTools::captionsAreShownWhole_data()
+{
+    QTest::addColumn<ToolWindowId>("id");
+    QTest::newRow("launcher") << ToolWindowId::runit;
+    QTest::newRow("expenses") << ToolWindowId::Form13;
+    QTest::newRow("sound files") << ToolWindowId::Form14;
+}
+
+void TestTools::captionsAreShownWhole()
+{
+    QFETCH(ToolWindowId, id);
+    WorkDir dir;
+    const std::unique_ptr<QWidget> w = createToolWindow(id);
+    w->show();
+    QCOMPARE(cutCaptions(w.get()).join(u", "), QString());
+    // The launcher's pattern box shows its whole starting pattern.
+    if (const auto *pattern = w->findChild<QLineEdit *>(u"Text1"_s); id == ToolWindowId::runit)
+        QVERIFY(boxShowsAll(pattern, pattern->text()));
 }
 
 QTEST_MAIN(TestTools)
