@@ -3,6 +3,7 @@
 #include "platform/blanks.h"
 #include "platform/common_messages.h"
 #include "platform/file_guard.h"
+#include "platform/print_text.h"
 #include "platform/printer.h"
 #include "platform/sound_player.h"
 #include "platform/twips.h"
@@ -290,12 +291,7 @@ void Form8::Command3_Click()
 
 void Form8::Command4_Click()
 {
-    if (!confirmPrintNow(this))
-        return;
-    const std::unique_ptr<LinePrinter> printer = Printing::open(QStringLiteral("Reminder"));
-    printer->printLine(Text3->toPlainText());
-    if (!printer->endDocument())
-        tell(this, QStringLiteral("Printer Problem"));
+    printAfterAsking(this, QStringLiteral("Reminder"), Text3->toPlainText());
 }
 
 void Form8::selectEntry(int index)

@@ -1,7 +1,7 @@
 #include "lists_window.h"
 
 #include "list_store.h"
-#include "print_text.h"
+#include "platform/print_text.h"
 #include "window_controls.h"
 
 #include "platform/common_messages.h"

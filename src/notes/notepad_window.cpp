@@ -1,7 +1,7 @@
 #include "notepad_window.h"
 
 #include "help_store.h"
-#include "print_text.h"
+#include "platform/print_text.h"
 #include "window_controls.h"
 
 #include "platform/dialogs.h"

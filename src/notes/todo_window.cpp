@@ -1,6 +1,6 @@
 #include "todo_window.h"
 
-#include "print_text.h"
+#include "platform/print_text.h"
 #include "window_controls.h"
 
 #include "platform/common_messages.h"

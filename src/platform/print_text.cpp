@@ -1,4 +1,4 @@
-#include "print_text.h"
+#include "platform/print_text.h"
 
 #include "platform/common_messages.h"
 #include "platform/printer.h"
