@@ -4,7 +4,6 @@
 #include "platform/common_messages.h"
 #include "platform/file_guard.h"
 #include "platform/print_text.h"
-#include "platform/printer.h"
 #include "platform/sound_player.h"
 #include "platform/twips.h"
 #include "platform/working_date.h"
