@@ -21,6 +21,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace {
@@ -126,6 +127,10 @@ form5::form5(QWidget *parent) : Form(parent)
     List1 = named<QListWidget>("List1", Frame3);
     List1->setMaximumWidth(twipsToPixels(1300, this));
     List3 = named<QListWidget>("List3", Frame3);
+    // Row k of the notes sits beside time k: the two lists scroll together.
+    for (auto [from, to] : {std::pair{List1, List3}, std::pair{List3, List1}})
+        connect(from->verticalScrollBar(), &QScrollBar::valueChanged, to->verticalScrollBar(),
+                &QScrollBar::setValue);
     Text3 = named<QLineEdit>("Text3", Frame3);
     Command7 = button("Command7", QStringLiteral("Note"), Frame3);
     Command8 = button("Command8", QStringLiteral("Appointments"), Frame3);
@@ -437,6 +442,10 @@ void form5::CalInfo()
         // The selected day is now this one: Delete removes it, not the one shown before.
         DeletePos = position;
         Text10->setText(QString::number(DeletePos));
+    } else {
+        // No day in the cell: Delete must not remove the day shown before, whose flag in
+        // its own month would then stay set.
+        DeletePos = 1;
     }
     ShowHiLite();
 }
@@ -463,6 +472,8 @@ void form5::Text1_Click(int index)
                 List3->clear();
             DeletePos = position;
             Text10->setText(QString::number(DeletePos));
+        } else {
+            DeletePos = 1; // no day selected, nothing to delete
         }
         ShowHiLite();
         m_grid->markCell(index);

@@ -15,12 +15,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QTest>
 
@@ -141,6 +143,9 @@ private slots:
     void fallbackStepShowsNoMarks();
     void deleteFromTheWindow();
     void yearStepSelectsTheDayDeleted();
+    void emptyCellSelectsNoDayToDelete_data();
+    void emptyCellSelectsNoDayToDelete();
+    void notesScrollWithTheirTimes();
     void printsTheDay();
     void printingDropsTheEnteredSlot();
 };
@@ -739,6 +744,59 @@ void TestAppointments::yearStepSelectsTheDayDeleted()
     const AppointmentStore store;
     QCOMPARE(store.findDay(u"7/4/1997").position, 3);
     QVERIFY(!store.findDay(u"7/3/1998").match);
+}
+
+void TestAppointments::emptyCellSelectsNoDayToDelete_data()
+{
+    QTest::addColumn<bool>("yearStep");
+    // Cell 32 is 31 July 1997; a click past the month's end, or "<<" to July 1996 (which starts
+    // a day earlier), leaves it without a day.
+    QTest::newRow("click on an empty cell") << false;
+    QTest::newRow("year step to an empty cell") << true;
+}
+
+void TestAppointments::emptyCellSelectsNoDayToDelete()
+{
+    QFETCH(bool, yearStep);
+    WindowFixture f;
+    AppointmentStore().open();
+    AppointmentStore().saveDay(entry(u"7/31/1997"_s, u"7/1997"_s, 32, 0, u"a"_s));
+    const QByteArray days = f.dir.read(u"appoint.dat"_s);
+    const QByteArray months = f.dir.read(u"cal.dat"_s);
+    form5 &w = f.window();
+    f.clickCell(32);
+    QCOMPARE(w.DeletePos, 3);
+    if (yearStep)
+        QTest::mouseClick(w.grid()->button(MonthGrid::PreviousYear), Qt::LeftButton);
+    else
+        f.clickCell(40);
+    QVERIFY(w.grid()->isEmptyCell(w.grid()->calpos));
+
+    // No day is selected: the record shown red must not go while its flag stays.
+    f.dialogs.answerMessage(Dialogs::Answer::Yes, u"Delete Appointments & Note for this Day ?"_s);
+    w.Command1_Click();
+    QCOMPARE(f.dir.read(u"appoint.dat"_s), days);
+    QCOMPARE(f.dir.read(u"cal.dat"_s), months);
+}
+
+void TestAppointments::notesScrollWithTheirTimes()
+{
+    WindowFixture f;
+    AppointmentStore().open();
+    AppointmentStore().saveDay(entry(u"7/4/1997"_s, u"7/1997"_s, 5, 23, u"Last"_s));
+    form5 &w = f.window();
+    // Too low for the 24 times.
+    w.resize(w.width(), w.minimumSizeHint().height());
+    w.layout()->activate();
+    f.clickCell(5);
+    QCoreApplication::processEvents();
+    QScrollBar *times = f.list("List1")->verticalScrollBar();
+    QScrollBar *notes = f.list("List3")->verticalScrollBar();
+    QVERIFY(times->maximum() > 0);
+    times->setValue(times->maximum());
+    QCOMPARE(notes->value(), times->value());
+    notes->setValue(0);
+    QCOMPARE(times->value(), 0);
 }
 
 void TestAppointments::printsTheDay()
