@@ -425,6 +425,7 @@ void form5::CalInfo()
 {
     const int c = m_grid->calpos;
     Text8->setText(QString::number(c));
+    m_enteredSlot = -1; // a note typed for the day shown before is not this day's
     if (!m_grid->isEmptyCell(c)) {
         m_grid->paintOrdinary();
         m_grid->markCell(c);
@@ -457,6 +458,7 @@ void form5::Text1_Click(int index)
     guarded(this, [this, index] {
         Calclick = 1;
         m_grid->calpos = index;
+        m_enteredSlot = -1; // a note typed for the day shown before is not this day's
         Text8->setText(QString::number(index));
         Text10->setFocus();
         if (!m_grid->isEmptyCell(index)) {

@@ -146,6 +146,8 @@ private slots:
     void emptyCellSelectsNoDayToDelete_data();
     void emptyCellSelectsNoDayToDelete();
     void notesScrollWithTheirTimes();
+    void unsavedSlotNoteStaysWithItsDay_data();
+    void unsavedSlotNoteStaysWithItsDay();
     void printsTheDay();
     void printingDropsTheEnteredSlot();
 };
@@ -797,6 +799,36 @@ void TestAppointments::notesScrollWithTheirTimes()
     QCOMPARE(notes->value(), times->value());
     notes->setValue(0);
     QCOMPARE(times->value(), 0);
+}
+
+void TestAppointments::unsavedSlotNoteStaysWithItsDay_data()
+{
+    QTest::addColumn<bool>("byStep");
+    QTest::newRow("another day clicked") << false;
+    QTest::newRow("a month step selects another day") << true;
+}
+
+void TestAppointments::unsavedSlotNoteStaysWithItsDay()
+{
+    QFETCH(bool, byStep);
+    WindowFixture f;
+    form5 &w = f.window();
+    f.clickCell(5); // 4 July
+    f.dialogs.answerInput(u"Dentist"_s);
+    f.dialogs.answerMessage(Dialogs::Answer::No, u"Do you want to Save it ?"_s);
+    f.doubleClickTime(2);
+    if (byStep)
+        QTest::mouseClick(w.grid()->button(MonthGrid::NextMonth), Qt::LeftButton);
+    else
+        f.clickCell(6);
+
+    // The day note saved for the other day carries no slot note typed for 4 July.
+    w.Command7_Click();
+    child<QPlainTextEdit>(&w, "Text4")->setPlainText(u"Card"_s);
+    w.Command9_Click();
+    const QString other = byStep ? u"8/1/1997"_s : u"7/5/1997"_s;
+    QCOMPARE(w.curAppointDate, other);
+    QCOMPARE(f.dayRecord(3), dayBytes(3, other.toLatin1(), {}, "Card"));
 }
 
 void TestAppointments::printsTheDay()
