@@ -125,6 +125,9 @@ Form1::Form1(QWidget *parent) : Form(parent)
     Text10 = named<QPlainTextEdit>("Text10", Frame3);
     Text16 = named<QLineEdit>("Text16", Frame3);
     Text16->setReadOnly(true);
+    // Room for any record number after "POS ".
+    Text16->setMinimumWidth(Text16->fontMetrics().horizontalAdvance(QStringLiteral("POS 32767")) +
+                            2 * Text16->fontMetrics().averageCharWidth());
     auto *Frame6 = named<QGroupBox>("Frame6", Frame3);
     Command3 = button("Command3", QStringLiteral("Add"), Frame6);
     Command23 = button("Command23", QStringLiteral("Save It !"), Frame6);
@@ -133,12 +136,12 @@ Form1::Form1(QWidget *parent) : Form(parent)
     phoneButtons->addWidget(Command3);
     phoneButtons->addWidget(Command23);
     phoneButtons->addWidget(Command4);
-    phoneButtons->addWidget(Text16);
     auto *phoneLayout = new QGridLayout(Frame3);
     phoneLayout->addWidget(List1, 0, 0, 2, 1);
     phoneLayout->addLayout(fields, 0, 1);
-    phoneLayout->addWidget(Text10, 1, 1);
-    phoneLayout->addWidget(Frame6, 2, 0, 1, 2);
+    phoneLayout->addWidget(Text10, 1, 1, 2, 1);
+    phoneLayout->addWidget(Text16, 2, 0);
+    phoneLayout->addWidget(Frame6, 3, 0, 1, 2);
 
     // Boxes without a role.
     for (const char *name : {"Text2", "Text4", "Text17"})

@@ -599,6 +599,9 @@ void TestCalendar::firstLoadCreatesBothFiles()
     QCOMPARE(child<QListWidget>(&form, u"List1"_s)->currentRow(), 0);
     QCOMPARE(child<QPlainTextEdit>(&form, u"Text11"_s)->toPlainText(), blanks(300));
     QCOMPARE(child<QLineEdit>(&form, u"Text16"_s)->text(), u"> 2"_s);
+    // Wide enough for any record number it may show.
+    const QLineEdit *text16 = child<QLineEdit>(&form, u"Text16"_s);
+    QVERIFY(text16->width() > text16->fontMetrics().horizontalAdvance(u"POS 32767"_s));
     QCOMPARE(form.position, qint16(2));
     QCOMPARE(form.position2, qint16(1));
     QCOMPARE(StatusPanels::hintText(),
