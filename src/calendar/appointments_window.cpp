@@ -619,8 +619,13 @@ void form5::printDay()
         printer->printLine(LineBreaks::toStored(Text4->toPlainText()));
     } else {
         const QString rule(75, u'_');
-        printer->printLine(QStringLiteral("                      Appointments for : ") +
-                           shown(AppointmentDate));
+        // A day without a record has read none: its heading is the day itself, not the key of
+        // whatever record was read last.
+        const bool selectedDay = WorkingDate::fromText(curAppointDate).isValid();
+        const QString day = match == 1    ? shown(AppointmentDate)
+                            : selectedDay ? curAppointDate
+                                          : QString();
+        printer->printLine(QStringLiteral("                      Appointments for : ") + day);
         printer->printLine(rule);
         printer->printLine(QStringLiteral(" "));
         for (int k = 0; k < AppointmentRecord::SlotCount && k < List1->count(); ++k) {

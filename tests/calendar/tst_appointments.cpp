@@ -861,6 +861,15 @@ void TestAppointments::printsTheDay()
     QVERIFY(lines.value(5).contains(QRegularExpression(u"^09:00 AM +Dentist$"_s)));
     QCOMPARE(lines.count(QString(75, u'_')), 2);
 
+    // A day without a record prints under its own date, with blank notes.
+    f.clickCell(6);
+    f.dialogs.answerMessage(Dialogs::Answer::Ok);
+    w.Command11_Click();
+    QVERIFY(printed().value(0).contains(
+        QRegularExpression(u"^\\s+Appointments for : 7/5/1997\\s*$"_s)));
+    QVERIFY(printed().value(5).contains(QRegularExpression(u"^09:00 AM\\s*$"_s)));
+    f.clickCell(5);
+
     // The note page prints the day note.
     w.Command7_Click();
     f.dialogs.answerMessage(Dialogs::Answer::Ok);
