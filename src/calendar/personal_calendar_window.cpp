@@ -97,7 +97,6 @@ Form1::Form1(QWidget *parent) : Form(parent)
     auto *Frame2 = named<QGroupBox>("Frame2", this);
     List2 = named<QListWidget>("List2", Frame2);
     Text15 = named<QLineEdit>("Text15", Frame2);
-    Text15->setMaxLength(NoteRecord::KeyWidth);
     Text11 = named<QPlainTextEdit>("Text11", Frame2);
     Command6 = button("Command6", QStringLiteral("Add"), Frame2);
     Command21 = button("Command21", QStringLiteral("Save It !"), Frame2);
@@ -115,10 +114,11 @@ Form1::Form1(QWidget *parent) : Form(parent)
     // Phone book.
     auto *Frame3 = named<QGroupBox>("Frame3", this);
     List1 = named<QListWidget>("List1", Frame3);
+    // The boxes show stored fields with their padding and take any length, as the fields are
+    // cut to their width when saved: a length limit would refuse typing into a padded field.
     auto *fields = new QFormLayout;
     for (int i = 0; i < int(m_phoneLines.size()); ++i) {
         auto *box = named<QLineEdit>(PhoneBoxes[i].name, Frame3);
-        box->setMaxLength(PersonRecord::width(PersonRecord::Field(i)));
         fields->addRow(QLatin1String(PhoneBoxes[i].label), box);
         m_phoneLines.at(i) = box;
     }
