@@ -456,6 +456,12 @@ void form5::CalInfo()
 void form5::Text1_Click(int index)
 {
     guarded(this, [this, index] {
+        // Another window may have set the working date back since the grid was drawn; the
+        // click is on a day of the month on show, so that month's date is taken again.
+        const QDate drawn = m_grid->drawnDate();
+        const QDate now = WorkingDate::current();
+        if (drawn.isValid() && (drawn.year() != now.year() || drawn.month() != now.month()))
+            WorkingDate::set(drawn);
         Calclick = 1;
         m_grid->calpos = index;
         m_enteredSlot = -1; // a note typed for the day shown before is not this day's

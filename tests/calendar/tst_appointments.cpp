@@ -148,6 +148,7 @@ private slots:
     void notesScrollWithTheirTimes();
     void unsavedSlotNoteStaysWithItsDay_data();
     void unsavedSlotNoteStaysWithItsDay();
+    void clickTakesTheMonthOnShow();
     void printsTheDay();
     void printingDropsTheEnteredSlot();
 };
@@ -829,6 +830,20 @@ void TestAppointments::unsavedSlotNoteStaysWithItsDay()
     const QString other = byStep ? u"8/1/1997"_s : u"7/5/1997"_s;
     QCOMPARE(w.curAppointDate, other);
     QCOMPARE(f.dayRecord(3), dayBytes(3, other.toLatin1(), {}, "Card"));
+}
+
+void TestAppointments::clickTakesTheMonthOnShow()
+{
+    WindowFixture f;
+    form5 &w = f.window();
+    QTest::mouseClick(w.grid()->button(MonthGrid::NextMonth), Qt::LeftButton);
+    QCOMPARE(WorkingDate::current(), QDate(1997, 8, 10));
+    // The main window sets the working date back when another window opens; the grid still
+    // shows August, where cell 5 is the 1st.
+    RestoreStartDate();
+    f.clickCell(5);
+    QCOMPARE(w.curAppointDate, u"8/1/1997"_s);
+    QCOMPARE(w.curMonthYear, u"8/1997"_s);
 }
 
 void TestAppointments::printsTheDay()
