@@ -21,6 +21,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace {
@@ -126,6 +127,10 @@ form5::form5(QWidget *parent) : Form(parent)
     List1 = named<QListWidget>("List1", Frame3);
     List1->setMaximumWidth(twipsToPixels(1300, this));
     List3 = named<QListWidget>("List3", Frame3);
+    // Row k of the notes sits beside time k: the two lists scroll together.
+    for (auto [from, to] : {std::pair{List1, List3}, std::pair{List3, List1}})
+        connect(from->verticalScrollBar(), &QScrollBar::valueChanged, to->verticalScrollBar(),
+                &QScrollBar::setValue);
     Text3 = named<QLineEdit>("Text3", Frame3);
     Command7 = button("Command7", QStringLiteral("Note"), Frame3);
     Command8 = button("Command8", QStringLiteral("Appointments"), Frame3);
@@ -420,6 +425,7 @@ void form5::CalInfo()
 {
     const int c = m_grid->calpos;
     Text8->setText(QString::number(c));
+    m_enteredSlot = -1; // a note typed for the day shown before is not this day's
     if (!m_grid->isEmptyCell(c)) {
         m_grid->paintOrdinary();
         m_grid->markCell(c);
@@ -437,6 +443,10 @@ void form5::CalInfo()
         // The selected day is now this one: Delete removes it, not the one shown before.
         DeletePos = position;
         Text10->setText(QString::number(DeletePos));
+    } else {
+        // No day in the cell: Delete must not remove the day shown before, whose flag in
+        // its own month would then stay set.
+        DeletePos = 1;
     }
     ShowHiLite();
 }
@@ -446,8 +456,15 @@ void form5::CalInfo()
 void form5::Text1_Click(int index)
 {
     guarded(this, [this, index] {
+        // Another window may have set the working date back since the grid was drawn; the
+        // click is on a day of the month on show, so that month's date is taken again.
+        const QDate drawn = m_grid->drawnDate();
+        const QDate now = WorkingDate::current();
+        if (drawn.isValid() && (drawn.year() != now.year() || drawn.month() != now.month()))
+            WorkingDate::set(drawn);
         Calclick = 1;
         m_grid->calpos = index;
+        m_enteredSlot = -1; // a note typed for the day shown before is not this day's
         Text8->setText(QString::number(index));
         Text10->setFocus();
         if (!m_grid->isEmptyCell(index)) {
@@ -463,6 +480,8 @@ void form5::Text1_Click(int index)
                 List3->clear();
             DeletePos = position;
             Text10->setText(QString::number(DeletePos));
+        } else {
+            DeletePos = 1; // no day selected, nothing to delete
         }
         ShowHiLite();
         m_grid->markCell(index);
@@ -606,8 +625,13 @@ void form5::printDay()
         printer->printLine(LineBreaks::toStored(Text4->toPlainText()));
     } else {
         const QString rule(75, u'_');
-        printer->printLine(QStringLiteral("                      Appointments for : ") +
-                           shown(AppointmentDate));
+        // A day without a record has read none: its heading is the day itself, not the key of
+        // whatever record was read last.
+        const bool selectedDay = WorkingDate::fromText(curAppointDate).isValid();
+        const QString day = match == 1    ? shown(AppointmentDate)
+                            : selectedDay ? curAppointDate
+                                          : QString();
+        printer->printLine(QStringLiteral("                      Appointments for : ") + day);
         printer->printLine(rule);
         printer->printLine(QStringLiteral(" "));
         for (int k = 0; k < AppointmentRecord::SlotCount && k < List1->count(); ++k) {

@@ -116,6 +116,7 @@ void MonthGrid::drawcal()
         box->clear();
 
     const QDate today = WorkingDate::current();
+    m_drawnDate = today;
     adjust = Calendar::firstWeekday(today.year(), today.month());
     getmonthlen();
     if (m_dateLabel)

@@ -53,6 +53,8 @@ public:
     int adjust = 0;   // weekday of its 1st, 1 = Sunday ... 7 = Saturday
     int daypos = 0;   // cell marked as the working day
     int calpos = 0;   // cell last clicked; the window keeps it
+    // The working date when drawcal last ran: the month on show, until the next drawcal.
+    QDate drawnDate() const { return m_drawnDate; }
 
     void leapyear();
     void getmonthlen();
@@ -87,4 +89,5 @@ private:
     std::array<QPushButton *, 5> m_buttons;
     QLabel *m_heads;
     QLabel *m_dateLabel = nullptr;
+    QDate m_drawnDate;
 };

@@ -97,7 +97,6 @@ Form1::Form1(QWidget *parent) : Form(parent)
     auto *Frame2 = named<QGroupBox>("Frame2", this);
     List2 = named<QListWidget>("List2", Frame2);
     Text15 = named<QLineEdit>("Text15", Frame2);
-    Text15->setMaxLength(NoteRecord::KeyWidth);
     Text11 = named<QPlainTextEdit>("Text11", Frame2);
     Command6 = button("Command6", QStringLiteral("Add"), Frame2);
     Command21 = button("Command21", QStringLiteral("Save It !"), Frame2);
@@ -115,16 +114,20 @@ Form1::Form1(QWidget *parent) : Form(parent)
     // Phone book.
     auto *Frame3 = named<QGroupBox>("Frame3", this);
     List1 = named<QListWidget>("List1", Frame3);
+    // The boxes show stored fields with their padding and take any length, as the fields are
+    // cut to their width when saved: a length limit would refuse typing into a padded field.
     auto *fields = new QFormLayout;
     for (int i = 0; i < int(m_phoneLines.size()); ++i) {
         auto *box = named<QLineEdit>(PhoneBoxes[i].name, Frame3);
-        box->setMaxLength(PersonRecord::width(PersonRecord::Field(i)));
         fields->addRow(QLatin1String(PhoneBoxes[i].label), box);
         m_phoneLines.at(i) = box;
     }
     Text10 = named<QPlainTextEdit>("Text10", Frame3);
     Text16 = named<QLineEdit>("Text16", Frame3);
     Text16->setReadOnly(true);
+    // Room for any record number after "POS ".
+    Text16->setMinimumWidth(Text16->fontMetrics().horizontalAdvance(QStringLiteral("POS 32767")) +
+                            2 * Text16->fontMetrics().averageCharWidth());
     auto *Frame6 = named<QGroupBox>("Frame6", Frame3);
     Command3 = button("Command3", QStringLiteral("Add"), Frame6);
     Command23 = button("Command23", QStringLiteral("Save It !"), Frame6);
@@ -133,12 +136,12 @@ Form1::Form1(QWidget *parent) : Form(parent)
     phoneButtons->addWidget(Command3);
     phoneButtons->addWidget(Command23);
     phoneButtons->addWidget(Command4);
-    phoneButtons->addWidget(Text16);
     auto *phoneLayout = new QGridLayout(Frame3);
     phoneLayout->addWidget(List1, 0, 0, 2, 1);
     phoneLayout->addLayout(fields, 0, 1);
-    phoneLayout->addWidget(Text10, 1, 1);
-    phoneLayout->addWidget(Frame6, 2, 0, 1, 2);
+    phoneLayout->addWidget(Text10, 1, 1, 2, 1);
+    phoneLayout->addWidget(Text16, 2, 0);
+    phoneLayout->addWidget(Frame6, 3, 0, 1, 2);
 
     // Boxes without a role.
     for (const char *name : {"Text2", "Text4", "Text17"})

@@ -15,12 +15,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QTest>
 
@@ -141,6 +143,12 @@ private slots:
     void fallbackStepShowsNoMarks();
     void deleteFromTheWindow();
     void yearStepSelectsTheDayDeleted();
+    void emptyCellSelectsNoDayToDelete_data();
+    void emptyCellSelectsNoDayToDelete();
+    void notesScrollWithTheirTimes();
+    void unsavedSlotNoteStaysWithItsDay_data();
+    void unsavedSlotNoteStaysWithItsDay();
+    void clickTakesTheMonthOnShow();
     void printsTheDay();
     void printingDropsTheEnteredSlot();
 };
@@ -741,6 +749,103 @@ void TestAppointments::yearStepSelectsTheDayDeleted()
     QVERIFY(!store.findDay(u"7/3/1998").match);
 }
 
+void TestAppointments::emptyCellSelectsNoDayToDelete_data()
+{
+    QTest::addColumn<bool>("yearStep");
+    // Cell 32 is 31 July 1997; a click past the month's end, or "<<" to July 1996 (which starts
+    // a day earlier), leaves it without a day.
+    QTest::newRow("click on an empty cell") << false;
+    QTest::newRow("year step to an empty cell") << true;
+}
+
+void TestAppointments::emptyCellSelectsNoDayToDelete()
+{
+    QFETCH(bool, yearStep);
+    WindowFixture f;
+    AppointmentStore().open();
+    AppointmentStore().saveDay(entry(u"7/31/1997"_s, u"7/1997"_s, 32, 0, u"a"_s));
+    const QByteArray days = f.dir.read(u"appoint.dat"_s);
+    const QByteArray months = f.dir.read(u"cal.dat"_s);
+    form5 &w = f.window();
+    f.clickCell(32);
+    QCOMPARE(w.DeletePos, 3);
+    if (yearStep)
+        QTest::mouseClick(w.grid()->button(MonthGrid::PreviousYear), Qt::LeftButton);
+    else
+        f.clickCell(40);
+    QVERIFY(w.grid()->isEmptyCell(w.grid()->calpos));
+
+    // No day is selected: the record shown red must not go while its flag stays.
+    f.dialogs.answerMessage(Dialogs::Answer::Yes, u"Delete Appointments & Note for this Day ?"_s);
+    w.Command1_Click();
+    QCOMPARE(f.dir.read(u"appoint.dat"_s), days);
+    QCOMPARE(f.dir.read(u"cal.dat"_s), months);
+}
+
+void TestAppointments::notesScrollWithTheirTimes()
+{
+    WindowFixture f;
+    AppointmentStore().open();
+    AppointmentStore().saveDay(entry(u"7/4/1997"_s, u"7/1997"_s, 5, 23, u"Last"_s));
+    form5 &w = f.window();
+    // Too low for the 24 times.
+    w.resize(w.width(), w.minimumSizeHint().height());
+    w.layout()->activate();
+    f.clickCell(5);
+    QCoreApplication::processEvents();
+    QScrollBar *times = f.list("List1")->verticalScrollBar();
+    QScrollBar *notes = f.list("List3")->verticalScrollBar();
+    QVERIFY(times->maximum() > 0);
+    times->setValue(times->maximum());
+    QCOMPARE(notes->value(), times->value());
+    notes->setValue(0);
+    QCOMPARE(times->value(), 0);
+}
+
+void TestAppointments::unsavedSlotNoteStaysWithItsDay_data()
+{
+    QTest::addColumn<bool>("byStep");
+    QTest::newRow("another day clicked") << false;
+    QTest::newRow("a month step selects another day") << true;
+}
+
+void TestAppointments::unsavedSlotNoteStaysWithItsDay()
+{
+    QFETCH(bool, byStep);
+    WindowFixture f;
+    form5 &w = f.window();
+    f.clickCell(5); // 4 July
+    f.dialogs.answerInput(u"Dentist"_s);
+    f.dialogs.answerMessage(Dialogs::Answer::No, u"Do you want to Save it ?"_s);
+    f.doubleClickTime(2);
+    if (byStep)
+        QTest::mouseClick(w.grid()->button(MonthGrid::NextMonth), Qt::LeftButton);
+    else
+        f.clickCell(6);
+
+    // The day note saved for the other day carries no slot note typed for 4 July.
+    w.Command7_Click();
+    child<QPlainTextEdit>(&w, "Text4")->setPlainText(u"Card"_s);
+    w.Command9_Click();
+    const QString other = byStep ? u"8/1/1997"_s : u"7/5/1997"_s;
+    QCOMPARE(w.curAppointDate, other);
+    QCOMPARE(f.dayRecord(3), dayBytes(3, other.toLatin1(), {}, "Card"));
+}
+
+void TestAppointments::clickTakesTheMonthOnShow()
+{
+    WindowFixture f;
+    form5 &w = f.window();
+    QTest::mouseClick(w.grid()->button(MonthGrid::NextMonth), Qt::LeftButton);
+    QCOMPARE(WorkingDate::current(), QDate(1997, 8, 10));
+    // The main window sets the working date back when another window opens; the grid still
+    // shows August, where cell 5 is the 1st.
+    RestoreStartDate();
+    f.clickCell(5);
+    QCOMPARE(w.curAppointDate, u"8/1/1997"_s);
+    QCOMPARE(w.curMonthYear, u"8/1997"_s);
+}
+
 void TestAppointments::printsTheDay()
 {
     if (QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty())
@@ -770,6 +875,15 @@ void TestAppointments::printsTheDay()
     QCOMPARE(timeLines, 24);
     QVERIFY(lines.value(5).contains(QRegularExpression(u"^09:00 AM +Dentist$"_s)));
     QCOMPARE(lines.count(QString(75, u'_')), 2);
+
+    // A day without a record prints under its own date, with blank notes.
+    f.clickCell(6);
+    f.dialogs.answerMessage(Dialogs::Answer::Ok);
+    w.Command11_Click();
+    QVERIFY(printed().value(0).contains(
+        QRegularExpression(u"^\\s+Appointments for : 7/5/1997\\s*$"_s)));
+    QVERIFY(printed().value(5).contains(QRegularExpression(u"^09:00 AM\\s*$"_s)));
+    f.clickCell(5);
 
     // The note page prints the day note.
     w.Command7_Click();

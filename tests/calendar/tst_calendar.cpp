@@ -141,6 +141,7 @@ private slots:
     void personalCalendarUnloadRestoresTheStartDate();
     void firstLoadCreatesBothFiles();
     void savingANameCreatesRecord2AndKeepsTheEntry();
+    void storedEntryTakesTypingInsideItsPadding();
     void deletePhoneEntry_data();
     void deletePhoneEntry();
     void addedPhoneEntryIsAppended();
@@ -599,6 +600,9 @@ void TestCalendar::firstLoadCreatesBothFiles()
     QCOMPARE(child<QListWidget>(&form, u"List1"_s)->currentRow(), 0);
     QCOMPARE(child<QPlainTextEdit>(&form, u"Text11"_s)->toPlainText(), blanks(300));
     QCOMPARE(child<QLineEdit>(&form, u"Text16"_s)->text(), u"> 2"_s);
+    // Wide enough for any record number it may show.
+    const QLineEdit *text16 = child<QLineEdit>(&form, u"Text16"_s);
+    QVERIFY(text16->width() > text16->fontMetrics().horizontalAdvance(u"POS 32767"_s));
     QCOMPARE(form.position, qint16(2));
     QCOMPARE(form.position2, qint16(1));
     QCOMPARE(StatusPanels::hintText(),
@@ -607,6 +611,32 @@ void TestCalendar::firstLoadCreatesBothFiles()
     QCOMPARE(child<QLabel>(&form, u"Label1"_s)->text(),
              u"  S     M     T     W     T      F      S"_s);
     QVERIFY(child<QLineEdit>(&form, u"Text3_41"_s));
+}
+
+void TestCalendar::storedEntryTakesTypingInsideItsPadding()
+{
+    // A stored name fills its box with padding; typing into it still works, as it does in the
+    // note title, and the padding gives way when saved.
+    WorkDir dir;
+    dir.write(u"personal.dat"_s, PersonalFile::placeholder().bytes() + personBytes(2, {"Ann"}));
+    dir.write(u"note.dat"_s, BlankNote + noteBytes(2, "Jan", "x"));
+    Form1 form;
+    form.show();
+    auto *name = child<QLineEdit>(&form, u"Text1"_s);
+    name->setFocus();
+    name->setCursorPosition(3);
+    QTest::keyClicks(name, u" Lee"_s);
+    click(&form, u"Command23"_s);
+    QCOMPARE(dir.read(u"personal.dat"_s),
+             PersonalFile::placeholder().bytes() + personBytes(2, {"Ann Lee"}));
+
+    auto *list = child<QListWidget>(&form, u"List2"_s);
+    list->setCurrentRow(1);
+    auto *title = child<QLineEdit>(&form, u"Text15"_s);
+    title->setCursorPosition(3);
+    QTest::keyClicks(title, u" 5"_s);
+    click(&form, u"Command21"_s);
+    QCOMPARE(dir.read(u"note.dat"_s), BlankNote + noteBytes(2, "Jan 5", "x"));
 }
 
 void TestCalendar::savingANameCreatesRecord2AndKeepsTheEntry()
