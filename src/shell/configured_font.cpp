@@ -44,7 +44,8 @@ void ConfiguredFont::applyBold(QWidget *widget) const
 
 void ConfiguredFont::applySize(QWidget *widget) const
 {
-    if (pointSize <= 0)
+    // No size stored yet, or one no font dialog offers (a damaged file): the box keeps its own.
+    if (pointSize <= 0 || pointSize > MaxPointSize)
         return;
     QFont f = widget->font();
     f.setPointSize(pointSize);

@@ -9,6 +9,8 @@ class QWidget;
 // window applies it to its boxes (showmyfonts).
 struct ConfiguredFont
 {
+    static constexpr int MaxPointSize = 400;
+
     bool bold = false;
     QString name;      // with its padding, as stored
     int pointSize = 0; // 0: none stored yet
@@ -20,6 +22,6 @@ struct ConfiguredFont
     void write(int recordLength) const;
 
     void applyBold(QWidget *widget) const;
-    void applySize(QWidget *widget) const; // a size of 0 leaves the box as it is
+    void applySize(QWidget *widget) const; // a size of 0 or past MaxPointSize leaves the box
     void applyName(QWidget *widget) const;
 };

@@ -1,3 +1,4 @@
+#include "shell/configured_font.h"
 #include "shell/main_window.h"
 #include "shell/preferences_window.h"
 #include "shell/toolbar_table.h"
@@ -94,6 +95,8 @@ private slots:
     void preferencesCreateTheirOwnDefaults();
     void windowsOpenOnce();
     void childWindowsRunTheirSteps();
+    void configuredSizeOutsideAnyDialogIsIgnored_data();
+    void configuredSizeOutsideAnyDialogIsIgnored();
     void frameGrowsToShowAChild_data();
     void frameGrowsToShowAChild();
 
@@ -442,6 +445,32 @@ void TestShell::frameGrowsToShowAChild()
     QVERIFY2(sub->widget()->width() >= twipsToPixels(3000, &window) &&
                  sub->widget()->height() >= twipsToPixels(3000, &window),
              "the child opened too small to use");
+}
+
+void TestShell::configuredSizeOutsideAnyDialogIsIgnored_data()
+{
+    QTest::addColumn<int>("stored");
+    QTest::addColumn<int>("shown");
+    QTest::newRow("12") << 12 << 12;
+    QTest::newRow("none yet") << 0 << 9;
+    QTest::newRow("negative") << -5 << 9;
+    QTest::newRow("damaged") << 30000 << 9;
+}
+
+void TestShell::configuredSizeOutsideAnyDialogIsIgnored()
+{
+    QFETCH(int, stored);
+    QFETCH(int, shown);
+    WorkDir dir;
+    QByteArray config(2076, '\0');
+    config.replace(2074, 2, le16(qint16(stored)));
+    dir.write(QStringLiteral("config.dat"), config);
+    QLineEdit box;
+    QFont font = box.font();
+    font.setPointSize(9);
+    box.setFont(font);
+    ConfiguredFont::read(2076).applySize(&box);
+    QCOMPARE(box.font().pointSize(), shown);
 }
 
 QTEST_MAIN(TestShell)
