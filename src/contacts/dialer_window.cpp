@@ -82,21 +82,14 @@ Form11::Form11(QWidget *parent) : Form(parent), MSComm1(createSerialLine())
     resizeTwips(this, 3375, 3855);
     setFixedSize(size());
 
-    Frame1 = new QGroupBox(this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    setTwipsGeometry(Frame1, 0, -120, 3375, 3975);
+    Frame1 = twipsControl<QGroupBox>(this, QStringLiteral("Frame1"), 0, -120, 3375, 3975);
 
-    Label1 = new QLabel(QStringLiteral("Number to Dial"), Frame1);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    setTwipsGeometry(Label1, 1080, 120, 1455, 255);
+    Label1 = twipsControl<QLabel>(Frame1, QStringLiteral("Label1"), 1080, 120, 1455, 255);
+    Label1->setText(QStringLiteral("Number to Dial"));
 
-    Text1 = new QLineEdit(Frame1);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    setTwipsGeometry(Text1, 360, 360, 2655, 285);
+    Text1 = twipsControl<QLineEdit>(Frame1, QStringLiteral("Text1"), 360, 360, 2655, 285);
 
-    Text2 = new QLineEdit(Frame1);
-    Text2->setObjectName(QStringLiteral("Text2"));
-    setTwipsGeometry(Text2, 360, 720, 2655, 285);
+    Text2 = twipsControl<QLineEdit>(Frame1, QStringLiteral("Text2"), 360, 720, 2655, 285);
     QPalette grey = Text2->palette();
     grey.setColor(QPalette::Base, QColor(192, 192, 192));
     Text2->setPalette(grey);
@@ -110,14 +103,13 @@ Form11::Form11(QWidget *parent) : Form(parent), MSComm1(createSerialLine())
         keypad.append(button);
     }
 
-    CancelButton = new QPushButton(QStringLiteral("Cancel Dial"), Frame1);
-    CancelButton->setObjectName(QStringLiteral("CancelButton"));
-    setTwipsGeometry(CancelButton, 1320, 2880, 1695, 495);
+    CancelButton =
+        twipsControl<QPushButton>(Frame1, QStringLiteral("CancelButton"), 1320, 2880, 1695, 495);
+    CancelButton->setText(QStringLiteral("Cancel Dial"));
     connect(CancelButton, &QPushButton::clicked, this, &Form11::CancelButton_Click);
 
-    Dial = new QPushButton(QStringLiteral("Dial"), Frame1);
-    Dial->setObjectName(QStringLiteral("Dial"));
-    setTwipsGeometry(Dial, 360, 3480, 2655, 375);
+    Dial = twipsControl<QPushButton>(Frame1, QStringLiteral("Dial"), 360, 3480, 2655, 375);
+    Dial->setText(QStringLiteral("Dial"));
     connect(Dial, &QPushButton::clicked, this, &Form11::Dial_Click);
 }
 

@@ -27,19 +27,11 @@ Form6::Form6(QWidget *parent) : TitledTextForm(ListStore(), parent), m_dialogFon
     // The grey strip goes first so the buttons lie on it.
     Text4 = buttonStrip(this, "Text4", 0, 4680, 9495, 615);
 
-    Frame1 = new QGroupBox(this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    setTwipsGeometry(Frame1, 120, 0, 2535, 4575);
-    Text1 = new QLineEdit(Frame1);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    setTwipsGeometry(Text1, 120, 240, 2295, 285);
-    List1 = new QListWidget(Frame1);
-    List1->setObjectName(QStringLiteral("List1"));
-    setTwipsGeometry(List1, 120, 600, 2295, 3765);
+    Frame1 = twipsControl<QGroupBox>(this, QStringLiteral("Frame1"), 120, 0, 2535, 4575);
+    Text1 = twipsControl<QLineEdit>(Frame1, QStringLiteral("Text1"), 120, 240, 2295, 285);
+    List1 = twipsControl<QListWidget>(Frame1, QStringLiteral("List1"), 120, 600, 2295, 3765);
 
-    Frame2 = new QGroupBox(this);
-    Frame2->setObjectName(QStringLiteral("Frame2"));
-    setTwipsGeometry(Frame2, 2760, 0, 6735, 4575);
+    Frame2 = twipsControl<QGroupBox>(this, QStringLiteral("Frame2"), 2760, 0, 6735, 4575);
     Text2 = new QPlainTextEdit(Frame2);
     Text2->setObjectName(QStringLiteral("Text2"));
     Text2->setLineWrapMode(QPlainTextEdit::NoWrap);

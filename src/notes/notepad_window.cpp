@@ -25,9 +25,7 @@ Form9::Form9(QWidget *parent) : TitledTextForm(HelpStore(), parent), m_dialogCol
     setWindowTitle(QStringLiteral("Help - Velmora  (32 bit)  Version 1.0"));
     resizeTwips(this, 7935, 5895);
 
-    List1 = new QListWidget(this);
-    List1->setObjectName(QStringLiteral("List1"));
-    setTwipsGeometry(List1, 120, 120, 1935, 3765);
+    List1 = twipsControl<QListWidget>(this, QStringLiteral("List1"), 120, 120, 1935, 3765);
     Command5 = placedButton(this, "Command5", QStringLiteral("Print"), 120, 4080, 1935, 375);
 
     RichTextBox1 = new QTextEdit(this);
@@ -38,9 +36,7 @@ Form9::Form9(QWidget *parent) : TitledTextForm(HelpStore(), parent), m_dialogCol
     RichTextBox1->setFont(bodyFont);
     setTwipsGeometry(RichTextBox1, 2160, 120, 5535, 4335);
 
-    Text2 = new QLineEdit(this);
-    Text2->setObjectName(QStringLiteral("Text2"));
-    setTwipsGeometry(Text2, 120, 5280, 1815, 285);
+    Text2 = twipsControl<QLineEdit>(this, QStringLiteral("Text2"), 120, 5280, 1815, 285);
     Save = placedButton(this, "Save", QStringLiteral("Save"), 2160, 5280, 975, 375);
     Command4 = placedButton(this, "Command4", QStringLiteral("Color"), 3240, 5280, 975, 375);
     Command2 = placedButton(this, "Command2", QStringLiteral("Add"), 4320, 5280, 735, 375);

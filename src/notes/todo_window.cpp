@@ -70,9 +70,7 @@ Todo::Todo(QWidget *parent) : Form(parent)
     // Label and box a little wider apart than the classic small font needed, so "Selected"
     // shows whole; the box still ends with the outline.
     setTwipsGeometry(Label1, 120, 240, 840, 255);
-    Text1 = new QLineEdit(this);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    setTwipsGeometry(Text1, 960, 240, 2175, 285);
+    Text1 = twipsControl<QLineEdit>(this, QStringLiteral("Text1"), 960, 240, 2175, 285);
 
     Text3 = new QPlainTextEdit(this);
     Text3->setObjectName(QStringLiteral("Text3"));
