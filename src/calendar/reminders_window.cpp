@@ -150,13 +150,6 @@ void Form8::getrec()
     Datefield = reminder.RemDate;
 }
 
-void Form8::getrec2()
-{
-    getrec();
-    List1->addItem(Text4->text());
-    List2->addItem(Text5->text());
-}
-
 void Form8::putrec2()
 {
     ReminderRecord reminder;
@@ -177,13 +170,12 @@ void Form8::showlist()
 {
     seekrec();
     SavePos = position;
-    position = 1;
     {
-        // Filling the list shows each reminder in turn; no click runs meanwhile.
+        // One read of the file for the whole list; no click runs meanwhile.
         const QSignalBlocker block(List1);
-        for (int i = 1; i <= Numbrecords; ++i) {
-            getrec2();
-            ++position;
+        for (const ReminderRecord &reminder : m_store.readAll()) {
+            List1->addItem(reminder.RemName);
+            List2->addItem(reminder.RemDate);
         }
     }
     position = SavePos;

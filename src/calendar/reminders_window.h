@@ -32,7 +32,6 @@ public:
     void createremind();
     void seekrec();
     void getrec();
-    void getrec2();
     void putrec2();
     void removelist();
     void showlist();
