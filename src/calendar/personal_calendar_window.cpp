@@ -7,6 +7,7 @@
 #include "platform/dialogs.h"
 #include "platform/file_guard.h"
 #include "platform/status_panels.h"
+#include "platform/stored_text.h"
 #include "platform/twips.h"
 #include "platform/working_date.h"
 
@@ -349,7 +350,7 @@ void Form1::setPhoneBox(PersonRecord::Field field, const QString &text)
     if (field == PersonRecord::Notes)
         Text10->setPlainText(text);
     else
-        m_phoneLines.at(field)->setText(text);
+        showStoredText(m_phoneLines.at(field), text);
 }
 
 // --- events -------------------------------------------------------------------------------
@@ -368,7 +369,7 @@ void Form1::List2_Click(int row)
 {
     position2 = qint16(row + 1);
     guarded(this, [this] { ngetrec(); });
-    Text15->setText(NDate);
+    showStoredText(Text15, NDate);
 }
 
 void Form1::Command6_Click()

@@ -5,6 +5,7 @@
 #include "platform/file_guard.h"
 #include "platform/print_text.h"
 #include "platform/sound_player.h"
+#include "platform/stored_text.h"
 #include "platform/twips.h"
 #include "platform/working_date.h"
 #include "shell/preference_files.h"
@@ -141,12 +142,9 @@ void Form8::seekrec()
 void Form8::getrec()
 {
     const ReminderRecord reminder = m_store.read(position);
-    Text4->setText(reminder.RemName);
+    showStoredText(Text4, reminder.RemName);
     Text3->setPlainText(noteFromFile(reminder.RemNote));
-    Text5->setText(reminder.RemDate);
-    // Padded values show from their start, not scrolled to their trailing blanks.
-    Text4->setCursorPosition(0);
-    Text5->setCursorPosition(0);
+    showStoredText(Text5, reminder.RemDate);
     Datefield = reminder.RemDate;
 }
 

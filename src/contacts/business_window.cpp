@@ -7,6 +7,7 @@
 #include "platform/file_guard.h"
 #include "platform/list_order.h"
 #include "platform/printer.h"
+#include "platform/stored_text.h"
 #include "platform/twips.h"
 #include "shell/preference_files.h"
 
@@ -430,23 +431,19 @@ BizRecord Form4::shownCard() const
 
 void Form4::showCard(const BizRecord &card)
 {
-    Text1->setText(card.Company);
-    Text2->setText(card.Contact);
+    showStoredText(Text1, card.Company);
+    showStoredText(Text2, card.Contact);
     setBoxText(Text3, card.Address);
-    Text4->setText(card.City);
-    Text5->setText(card.State);
-    Text6->setText(card.Zip);
-    Text7->setText(card.Phone1);
-    Text8->setText(card.Ext1);
-    Text9->setText(card.Phone2);
-    Text10->setText(card.Ext2);
-    Text11->setText(card.Fax);
-    Text15->setText(card.EMail);
+    showStoredText(Text4, card.City);
+    showStoredText(Text5, card.State);
+    showStoredText(Text6, card.Zip);
+    showStoredText(Text7, card.Phone1);
+    showStoredText(Text8, card.Ext1);
+    showStoredText(Text9, card.Phone2);
+    showStoredText(Text10, card.Ext2);
+    showStoredText(Text11, card.Fax);
+    showStoredText(Text15, card.EMail);
     setBoxText(Text12, card.Notes);
-    // Padded values show from their start, not scrolled to their trailing blanks.
-    for (QLineEdit *box :
-         {Text1, Text2, Text4, Text5, Text6, Text7, Text8, Text9, Text10, Text11, Text15})
-        box->setCursorPosition(0);
 }
 
 void Form4::selectEntry(int row)

@@ -4,6 +4,7 @@
 
 #include "platform/dialogs.h"
 #include "platform/file_guard.h"
+#include "platform/stored_text.h"
 #include "platform/twips.h"
 
 #include <QButtonGroup>
@@ -165,8 +166,8 @@ void Form3::getpref()
     appoint = prefs.StartHour;
     startup = prefs.StartupWindow;
     portnumb = prefs.PortIndex;
-    Text1->setText(prefs.SoundProgram);
-    Text2->setText(prefs.SoundFile);
+    showStoredText(Text1, prefs.SoundProgram);
+    showStoredText(Text2, prefs.SoundFile);
     // Selecting a button runs its click step; a value out of range selects none.
     if (startup >= 0 && startup < Option1.size()) {
         Option1.at(startup)->setChecked(true);
@@ -176,10 +177,7 @@ void Form3::getpref()
         Option2.at(portnumb)->setChecked(true);
         Option2_Click(portnumb);
     }
-    Text3->setText(appoint);
-    // Padded values show from their start, not scrolled to their trailing blanks.
-    for (QLineEdit *box : {Text1, Text2, Text3})
-        box->setCursorPosition(0);
+    showStoredText(Text3, appoint);
 }
 
 void Form3::Option1_Click(int index)

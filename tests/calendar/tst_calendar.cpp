@@ -623,6 +623,7 @@ void TestCalendar::storedEntryTakesTypingInsideItsPadding()
     Form1 form;
     form.show();
     auto *name = child<QLineEdit>(&form, u"Text1"_s);
+    QCOMPARE(name->cursorPosition(), 0); // shown from its start, not scrolled to the padding
     name->setFocus();
     name->setCursorPosition(3);
     QTest::keyClicks(name, u" Lee"_s);
@@ -633,6 +634,7 @@ void TestCalendar::storedEntryTakesTypingInsideItsPadding()
     auto *list = child<QListWidget>(&form, u"List2"_s);
     list->setCurrentRow(1);
     auto *title = child<QLineEdit>(&form, u"Text15"_s);
+    QCOMPARE(title->cursorPosition(), 0);
     title->setCursorPosition(3);
     QTest::keyClicks(title, u" 5"_s);
     click(&form, u"Command21"_s);
