@@ -356,13 +356,7 @@ void Form4::Command3_Click()
 
 void Form4::Command4_Click()
 {
-    QFont font = Text1->font();
-    const QString family = CommonDialog1.name.trimmed().remove(QChar(u'\0'));
-    if (!family.isEmpty())
-        font.setFamily(family);
-    if (CommonDialog1.pointSize > 0)
-        font.setPointSize(CommonDialog1.pointSize);
-    font.setBold(CommonDialog1.bold);
+    QFont font = CommonDialog1.appliedTo(Text1->font());
     if (dialogs().font(this, font))
         CommonDialog1 = ConfiguredFont::fromFont(font);
     // The dialog's font, chosen or as it was, goes to these boxes; it is not saved.

@@ -91,13 +91,7 @@ void Form6::setBodyText(const QString &text)
 
 void Form6::getconfig()
 {
-    const ConfiguredFont stored = ConfiguredFont::read(ConfigRecord::Length);
-    m_dialogFont.setBold(stored.bold);
-    const QString family = stored.name.trimmed().remove(QChar(u'\0'));
-    if (!family.isEmpty())
-        m_dialogFont.setFamily(family);
-    if (stored.pointSize > 0)
-        m_dialogFont.setPointSize(stored.pointSize);
+    m_dialogFont = ConfiguredFont::read(ConfigRecord::Length).appliedTo(m_dialogFont);
 }
 
 void Form6::showmyfonts()

@@ -42,10 +42,31 @@ void ConfiguredFont::applyBold(QWidget *widget) const
     widget->setFont(f);
 }
 
+bool ConfiguredFont::hasSize() const
+{
+    // No size stored yet, or one no font dialog offers (a damaged file).
+    return pointSize > 0 && pointSize <= MaxPointSize;
+}
+
+QString ConfiguredFont::family() const
+{
+    return name.trimmed().remove(QChar(u'\0'));
+}
+
+QFont ConfiguredFont::appliedTo(const QFont &base) const
+{
+    QFont f = base;
+    if (!family().isEmpty())
+        f.setFamily(family());
+    if (hasSize())
+        f.setPointSize(pointSize);
+    f.setBold(bold);
+    return f;
+}
+
 void ConfiguredFont::applySize(QWidget *widget) const
 {
-    // No size stored yet, or one no font dialog offers (a damaged file): the box keeps its own.
-    if (pointSize <= 0 || pointSize > MaxPointSize)
+    if (!hasSize())
         return;
     QFont f = widget->font();
     f.setPointSize(pointSize);
@@ -54,10 +75,9 @@ void ConfiguredFont::applySize(QWidget *widget) const
 
 void ConfiguredFont::applyName(QWidget *widget) const
 {
-    const QString family = name.trimmed().remove(QChar(u'\0'));
-    if (family.isEmpty())
+    if (family().isEmpty())
         return;
     QFont f = widget->font();
-    f.setFamily(family);
+    f.setFamily(family());
     widget->setFont(f);
 }

@@ -21,7 +21,15 @@ struct ConfiguredFont
     // Writes record 1 of config.dat with the window's own record length.
     void write(int recordLength) const;
 
+    // The base font with the stored name, size and bold flag; a missing name or size keeps the
+    // base's own.
+    QFont appliedTo(const QFont &base) const;
+
     void applyBold(QWidget *widget) const;
     void applySize(QWidget *widget) const; // a size of 0 or past MaxPointSize leaves the box
     void applyName(QWidget *widget) const;
+
+private:
+    bool hasSize() const;
+    QString family() const;
 };
