@@ -1,14 +1,15 @@
 #include "appointments_window.h"
 
-#include "line_breaks.h"
 #include "month_grid.h"
 #include "named_controls.h"
 
 #include "platform/common_messages.h"
 #include "platform/dialogs.h"
+#include "platform/field_box.h"
 #include "platform/file_guard.h"
 #include "platform/printer.h"
 #include "platform/status_panels.h"
+#include "platform/stored_text.h"
 #include "platform/twips.h"
 #include "platform/working_date.h"
 #include "shell/preference_files.h"
@@ -56,13 +57,6 @@ MonthGridSettings appointmentGrid()
     settings.steps.firstYear = 1980;
     settings.steps.lastYear = 2050;
     return settings;
-}
-
-// A text as a text box shows it: up to its first never-written byte.
-QString shown(const QString &text)
-{
-    const qsizetype nul = text.indexOf(QChar(0));
-    return nul < 0 ? text : text.left(nul);
 }
 
 // The number a text starts with, as "9 AM" gives 9; 0 when it starts with none.
@@ -132,6 +126,7 @@ form5::form5(QWidget *parent) : Form(parent)
         connect(from->verticalScrollBar(), &QScrollBar::valueChanged, to->verticalScrollBar(),
                 &QScrollBar::setValue);
     Text3 = named<QLineEdit>("Text3", Frame3);
+    limitToField(Text3, AppointmentRecord::SlotWidth);
     Command7 = button("Command7", QStringLiteral("Note"), Frame3);
     Command8 = button("Command8", QStringLiteral("Appointments"), Frame3);
 
@@ -139,6 +134,7 @@ form5::form5(QWidget *parent) : Form(parent)
     Label4 = named<QLabel>("Label4", Frame5);
     Label4->setText(QStringLiteral("Note"));
     Text4 = named<QPlainTextEdit>("Text4", Frame5);
+    limitToField(Text4, AppointmentRecord::NoteWidth);
     Command9 = button("Command9", QStringLiteral("Save It!"), Frame5);
     Text7 = named<QLineEdit>("Text7", Frame5);
     auto *noteLayout = new QGridLayout(Frame5);
@@ -278,9 +274,9 @@ void form5::getrec2()
     List3->clear();
     for (int k = 0; k < AppointmentRecord::SlotCount; ++k) {
         note.at(k) = day.SlotNote.at(k);
-        List3->addItem(shown(note.at(k)));
+        List3->addItem(shownText(note.at(k)));
     }
-    Text4->setPlainText(LineBreaks::fromStored(shown(day.DayNote)));
+    Text4->setPlainText(shownText(day.DayNote));
 }
 
 void form5::checkrec()
@@ -301,7 +297,7 @@ void form5::CheckCal()
     const AppointmentStore::Lookup found = m_store.findMonth(curMonthYear);
     CalMatch = found.match ? 1 : 0;
     position2 = qint16(found.position);
-    Text5->setText(shown(found.key).trimmed());
+    Text5->setText(shownText(found.key).trimmed());
     Text9->setText(QStringLiteral("POS2 = ") + QString::number(position2));
 }
 
@@ -325,7 +321,7 @@ void form5::saveit()
     entry.cell = m_grid->calpos;
     entry.slot = m_enteredSlot;
     entry.slotNote = Text3->text();
-    entry.dayNote = LineBreaks::toStored(Text4->toPlainText());
+    entry.dayNote = storedText(boxText(Text4));
     List3->clear();
     const AppointmentStore::Saved saved = m_store.saveDay(entry);
     m_enteredSlot = -1;
@@ -504,8 +500,9 @@ void form5::List1_DblClick()
     const QString current = List3->currentItem() && List3->currentRow() == row
                                 ? List3->currentItem()->text()
                                 : QString();
-    QString answer = dialogs().input(this, QStringLiteral("ENTER YOUR APPOINTMENT NOTE"),
-                                     QStringLiteral("Appointment Note"), current);
+    QString answer =
+        dialogs().input(this, QStringLiteral("ENTER YOUR APPOINTMENT NOTE"),
+                        QStringLiteral("Appointment Note"), current, AppointmentRecord::SlotWidth);
     if (answer.isEmpty())
         answer = QStringLiteral(" ");
     Text3->setText(answer);
@@ -514,6 +511,8 @@ void form5::List1_DblClick()
                Dialogs::Buttons::YesNo, Dialogs::Icon::Critical, 2});
     if (save == Dialogs::Answer::Yes)
         guarded(this, [this] { saveit(); });
+    else
+        m_enteredSlot = -1; // declined: no later save of the day writes it
 }
 
 void form5::Command1_Click()
@@ -622,13 +621,13 @@ void form5::printDay()
 {
     const std::unique_ptr<LinePrinter> printer = Printing::open(windowTitle());
     if (PageSel == 1) {
-        printer->printLine(LineBreaks::toStored(Text4->toPlainText()));
+        printer->printLine(storedText(boxText(Text4)));
     } else {
         const QString rule(75, u'_');
         // A day without a record has read none: its heading is the day itself, not the key of
         // whatever record was read last.
         const bool selectedDay = WorkingDate::fromText(curAppointDate).isValid();
-        const QString day = match == 1    ? shown(AppointmentDate)
+        const QString day = match == 1    ? shownText(AppointmentDate)
                             : selectedDay ? curAppointDate
                                           : QString();
         printer->printLine(QStringLiteral("                      Appointments for : ") + day);

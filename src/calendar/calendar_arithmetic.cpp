@@ -64,11 +64,11 @@ StepTarget stepTarget(QDate from, Step step, const StepRules &rules)
     const int d = from.day();
     switch (step) {
     case Step::PreviousYear:
-        if (rules.firstYear != 0 && y <= rules.firstYear)
+        if (rules.firstYear != 0 && y == rules.firstYear)
             return {StepTarget::Outcome::KeptDay, from};
         return moveTo(y - 1, m, d, rules.yearStepMissingDay);
     case Step::NextYear:
-        if (rules.lastYear != 0 && y >= rules.lastYear)
+        if (rules.lastYear != 0 && y == rules.lastYear)
             return {StepTarget::Outcome::KeptDay, from};
         return moveTo(y + 1, m, d, rules.yearStepMissingDay);
     case Step::PreviousMonth:

@@ -33,7 +33,8 @@ struct StepRules
     YearEdge forwardInDecember = YearEdge::Ignore;
     MissingDay monthStepMissingDay = MissingDay::LastDay;
     MissingDay yearStepMissingDay = MissingDay::LastDay;
-    // A year step from these years keeps the date (the window still redraws); 0: no limit.
+    // A year step back from firstYear, or on from lastYear, keeps the date (the window still
+    // redraws); a date set outside them by another calendar steps as usual. 0: no limit.
     int firstYear = 0;
     int lastYear = 0;
 };

@@ -1,7 +1,5 @@
 #include "note_file.h"
 
-#include "line_breaks.h"
-
 namespace {
 
 constexpr int RecNoAt = 0;
@@ -14,8 +12,8 @@ NoteRecord NoteRecord::fromRecord(const Record &record)
 {
     NoteRecord note;
     note.RecNo = record.int16(RecNoAt);
-    note.NoteKey = record.displayText(KeyAt, KeyWidth);
-    note.NoteText = LineBreaks::fromStored(record.displayText(TextAt, TextWidth));
+    note.NoteKey = record.shownText(KeyAt, KeyWidth);
+    note.NoteText = record.shownText(TextAt, TextWidth);
     return note;
 }
 
@@ -23,8 +21,8 @@ Record NoteRecord::toRecord() const
 {
     Record record(Length);
     record.setInt16(RecNoAt, RecNo);
-    record.setText(KeyAt, KeyWidth, NoteKey);
-    record.setText(TextAt, TextWidth, LineBreaks::toStored(NoteText));
+    record.setShownText(KeyAt, KeyWidth, NoteKey);
+    record.setShownText(TextAt, TextWidth, NoteText);
     return record;
 }
 

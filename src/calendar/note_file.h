@@ -14,8 +14,9 @@ struct NoteRecord
     static constexpr int TextWidth = 300;
 
     qint16 RecNo = 0;
-    QString NoteKey;  // as a text box shows it: padding kept, cut at a never-written byte
-    QString NoteText; // line breaks as line feeds
+    // As the boxes show them (stored_text.h).
+    QString NoteKey;
+    QString NoteText;
 
     static NoteRecord fromRecord(const Record &record);
     Record toRecord() const;

@@ -5,9 +5,10 @@
 
 #include "platform/common_messages.h"
 #include "platform/dialogs.h"
+#include "platform/field_box.h"
 #include "platform/file_guard.h"
+#include "platform/list_marks.h"
 #include "platform/status_panels.h"
-#include "platform/stored_text.h"
 #include "platform/twips.h"
 #include "platform/working_date.h"
 
@@ -57,13 +58,6 @@ template <typename Handler> void onRowClicked(QListWidget *list, QObject *receiv
                      [list, handler](QListWidgetItem *item) { handler(list->row(item)); });
 }
 
-// Selects the first row without running the list's click step; the caller blocks signals.
-void selectFirstRow(QListWidget *list)
-{
-    if (list->count() > 0)
-        list->setCurrentRow(0);
-}
-
 struct PhoneBox
 {
     const char *name;
@@ -98,7 +92,9 @@ Form1::Form1(QWidget *parent) : Form(parent)
     auto *Frame2 = named<QGroupBox>("Frame2", this);
     List2 = named<QListWidget>("List2", Frame2);
     Text15 = named<QLineEdit>("Text15", Frame2);
+    limitToField(Text15, NoteRecord::KeyWidth);
     Text11 = named<QPlainTextEdit>("Text11", Frame2);
+    limitToField(Text11, NoteRecord::TextWidth);
     Command6 = button("Command6", QStringLiteral("Add"), Frame2);
     Command21 = button("Command21", QStringLiteral("Save It !"), Frame2);
     Command5 = button("Command5", QStringLiteral("Delete"), Frame2);
@@ -115,15 +111,15 @@ Form1::Form1(QWidget *parent) : Form(parent)
     // Phone book.
     auto *Frame3 = named<QGroupBox>("Frame3", this);
     List1 = named<QListWidget>("List1", Frame3);
-    // The boxes show stored fields with their padding and take any length, as the fields are
-    // cut to their width when saved: a length limit would refuse typing into a padded field.
     auto *fields = new QFormLayout;
     for (int i = 0; i < int(m_phoneLines.size()); ++i) {
         auto *box = named<QLineEdit>(PhoneBoxes[i].name, Frame3);
+        limitToField(box, PersonRecord::width(PersonRecord::Field(i)));
         fields->addRow(QLatin1String(PhoneBoxes[i].label), box);
         m_phoneLines.at(i) = box;
     }
     Text10 = named<QPlainTextEdit>("Text10", Frame3);
+    limitToField(Text10, PersonRecord::width(PersonRecord::Notes));
     Text16 = named<QLineEdit>("Text16", Frame3);
     Text16->setReadOnly(true);
     // Room for any record number after "POS ".
@@ -254,7 +250,7 @@ void Form1::nputrec()
     NoteRecord note;
     note.RecNo = position2;
     note.NoteKey = Text15->text();
-    note.NoteText = Text11->toPlainText();
+    note.NoteText = boxText(Text11);
     m_notes.write(position2, note);
 }
 
@@ -266,15 +262,18 @@ void Form1::nremovelist()
 void Form1::nshowlist()
 {
     // One row a whole record from record 1. Rebuilding the list leaves the note boxes on the
-    // current note, so a later save still writes what they show to the record they came from.
+    // current note, so a later save still writes what they show to the record they came from;
+    // that note's row is the one marked.
     nseekrec();
     SavePos2 = position2;
     const QList<NoteRecord> notes = m_notes.readAll();
-    const QSignalBlocker blocker(List2);
-    for (int n = 1; n <= Numbrecords2; ++n)
-        List2->addItem(notes.value(n - 1).NoteKey);
-    selectFirstRow(List2);
+    {
+        const QSignalBlocker blocker(List2);
+        for (int n = 1; n <= Numbrecords2; ++n)
+            List2->addItem(notes.value(n - 1).NoteKey);
+    }
     position2 = SavePos2;
+    markRow(List2, position2 - 1);
 }
 
 void Form1::seekrec()
@@ -306,15 +305,17 @@ void Form1::removelist()
 void Form1::showlist()
 {
     // Records 2 to Numbrecords + 1: the last row is the record just past the end, blank, where
-    // saving adds an entry. The phone boxes stay on the current entry.
+    // saving adds an entry. The phone boxes stay on the current entry, and its row is marked.
     seekrec();
     SavePos = position;
     const QList<PersonRecord> people = m_people.readAll();
-    const QSignalBlocker blocker(List1);
-    for (int n = 2; n <= Numbrecords + 1; ++n)
-        List1->addItem(people.value(n - 1).field(PersonRecord::Name));
-    selectFirstRow(List1);
+    {
+        const QSignalBlocker blocker(List1);
+        for (int n = 2; n <= Numbrecords + 1; ++n)
+            List1->addItem(people.value(n - 1).field(PersonRecord::Name));
+    }
     position = SavePos;
+    markRow(List1, position - 2);
 }
 
 void Form1::getconfig()
@@ -341,7 +342,7 @@ void Form1::drawcal()
 QString Form1::phoneBox(PersonRecord::Field field) const
 {
     if (field == PersonRecord::Notes)
-        return Text10->toPlainText();
+        return boxText(Text10);
     return m_phoneLines.at(field)->text();
 }
 
@@ -380,6 +381,8 @@ void Form1::Command6_Click()
         nseekrec();
         position2 = qint16(Numbrecords2 + 1);
     });
+    markRow(List2, position2 - 1); // a new note has no row until it is saved
+    Text15->setFocus();
 }
 
 void Form1::Command21_Click()
@@ -421,6 +424,7 @@ void Form1::Command3_Click()
         position = qint16(Numbrecords + 1);
         getrec();
     });
+    markRow(List1, position - 2);
 }
 
 void Form1::Command23_Click()

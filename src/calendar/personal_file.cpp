@@ -1,7 +1,5 @@
 #include "personal_file.h"
 
-#include "line_breaks.h"
-
 namespace {
 
 constexpr int RecNoAt = 0;
@@ -14,9 +12,8 @@ PersonRecord PersonRecord::fromRecord(const Record &record)
     person.RecNo = record.int16(RecNoAt);
     for (int i = 0; i < FieldCount; ++i) {
         const auto f = Field(i);
-        person.fields.at(i) = record.displayText(offset(f), width(f));
+        person.fields.at(i) = record.shownText(offset(f), width(f));
     }
-    person.fields.at(Notes) = LineBreaks::fromStored(person.fields.at(Notes));
     return person;
 }
 
@@ -26,8 +23,7 @@ Record PersonRecord::toRecord() const
     record.setInt16(RecNoAt, RecNo);
     for (int i = 0; i < FieldCount; ++i) {
         const auto f = Field(i);
-        const QString value = f == Notes ? LineBreaks::toStored(fields.at(i)) : fields.at(i);
-        record.setText(offset(f), width(f), value);
+        record.setShownText(offset(f), width(f), fields.at(i));
     }
     return record;
 }

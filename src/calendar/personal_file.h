@@ -20,8 +20,7 @@ struct PersonRecord
     static int offset(Field field) { return 2 + 40 * int(field); }
 
     qint16 RecNo = 0;
-    // As a text box shows each field: padding kept, cut at a never-written byte; the notes
-    // field with line feeds for its line breaks.
+    // Each field as a box shows it (stored_text.h).
     std::array<QString, FieldCount> fields;
 
     QString field(Field f) const { return fields.at(f); }

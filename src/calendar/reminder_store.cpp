@@ -15,9 +15,9 @@ ReminderRecord fromRecord(const Record &r)
 {
     ReminderRecord reminder;
     reminder.RecNo = r.int16(RecNoAt);
-    reminder.RemName = r.displayText(NameAt, ReminderRecord::NameWidth);
-    reminder.RemDate = r.displayText(DateAt, ReminderRecord::DateWidth);
-    reminder.RemNote = r.displayText(NoteAt, ReminderRecord::NoteWidth);
+    reminder.RemName = r.shownText(NameAt, ReminderRecord::NameWidth);
+    reminder.RemDate = r.shownText(DateAt, ReminderRecord::DateWidth);
+    reminder.RemNote = r.shownText(NoteAt, ReminderRecord::NoteWidth);
     return reminder;
 }
 
@@ -73,9 +73,9 @@ void ReminderStore::write(int n, const ReminderRecord &reminder) const
 {
     Record r(ReminderRecord::Length);
     r.setInt16(RecNoAt, qint16(n));
-    r.setText(NameAt, ReminderRecord::NameWidth, reminder.RemName);
-    r.setText(DateAt, ReminderRecord::DateWidth, reminder.RemDate);
-    r.setText(NoteAt, ReminderRecord::NoteWidth, reminder.RemNote);
+    r.setShownText(NameAt, ReminderRecord::NameWidth, reminder.RemName);
+    r.setShownText(DateAt, ReminderRecord::DateWidth, reminder.RemDate);
+    r.setShownText(NoteAt, ReminderRecord::NoteWidth, reminder.RemNote);
     file().write(n, r);
 }
 

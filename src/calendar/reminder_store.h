@@ -12,9 +12,10 @@ struct ReminderRecord
     static constexpr int NoteWidth = 2000;
 
     qint16 RecNo = 0;
-    QString RemName; // as a text box shows it: padding kept, cut at a never-written byte
+    // As the boxes show them (stored_text.h).
+    QString RemName;
     QString RemDate; // as typed: "12/5/97"
-    QString RemNote; // lines end in CR LF, as stored
+    QString RemNote;
 };
 
 // The reminder file in the working directory. Each call opens, reads or writes, and closes it.

@@ -2,10 +2,10 @@
 
 #include "platform/blanks.h"
 #include "platform/common_messages.h"
+#include "platform/field_box.h"
 #include "platform/file_guard.h"
 #include "platform/print_text.h"
 #include "platform/sound_player.h"
-#include "platform/stored_text.h"
 #include "platform/twips.h"
 #include "platform/working_date.h"
 #include "shell/preference_files.h"
@@ -35,17 +35,6 @@ QLabel *label(QWidget *parent, const char *name, const QString &caption, int lef
     return l;
 }
 
-// The note box shows lines; the file keeps them with CR LF.
-QString noteFromFile(const QString &note)
-{
-    return QString(note).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-}
-
-QString noteToFile(const QString &note)
-{
-    return QString(note).replace(u'\n', QStringLiteral("\r\n"));
-}
-
 } // namespace
 
 Form8::Form8(QWidget *parent) : Form(parent)
@@ -70,6 +59,9 @@ Form8::Form8(QWidget *parent) : Form(parent)
     Text3->setLineWrapMode(QPlainTextEdit::NoWrap);
     Text3->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text3->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    limitToField(Text4, ReminderRecord::NameWidth);
+    limitToField(Text5, ReminderRecord::DateWidth);
+    limitToField(Text3, ReminderRecord::NoteWidth);
 
     // A grey bar behind the buttons.
     Text2 = twipsControl<QLineEdit>(this, QStringLiteral("Text2"), 0, 4680, 9495, 615);
@@ -91,6 +83,11 @@ Form8::Form8(QWidget *parent) : Form(parent)
     connect(List1, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row >= 0)
             List1_Click();
+    });
+    // The dates mirror the names: choosing a date chooses its reminder.
+    connect(List2, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0 && row != List1->currentRow())
+            List1->setCurrentRow(row);
     });
     connect(Command1, &QPushButton::clicked, this, &Form8::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form8::Command2_Click);
@@ -143,7 +140,7 @@ void Form8::getrec()
 {
     const ReminderRecord reminder = m_store.read(position);
     showStoredText(Text4, reminder.RemName);
-    Text3->setPlainText(noteFromFile(reminder.RemNote));
+    Text3->setPlainText(reminder.RemNote);
     showStoredText(Text5, reminder.RemDate);
     Datefield = reminder.RemDate;
 }
@@ -152,7 +149,7 @@ void Form8::putrec2()
 {
     ReminderRecord reminder;
     reminder.RemName = Text4->text();
-    reminder.RemNote = noteToFile(Text3->toPlainText());
+    reminder.RemNote = boxText(Text3);
     reminder.RemDate = Text5->text();
     m_store.write(position, reminder);
 }
@@ -237,6 +234,7 @@ void Form8::List1_Click()
         position = qint16(List1->currentRow() + 1);
         getrec();
     });
+    markEntry(List1->currentRow());
 }
 
 void Form8::Command2_Click()
@@ -280,7 +278,7 @@ void Form8::Command3_Click()
 
 void Form8::Command4_Click()
 {
-    printAfterAsking(this, QStringLiteral("Reminder"), Text3->toPlainText());
+    printAfterAsking(this, QStringLiteral("Reminder"), boxText(Text3));
 }
 
 void Form8::selectEntry(int index)
@@ -291,7 +289,8 @@ void Form8::selectEntry(int index)
 
 void Form8::markEntry(int index)
 {
-    const QSignalBlocker block(List1);
+    const QSignalBlocker blockNames(List1);
+    const QSignalBlocker blockDates(List2);
     List1->setCurrentRow(index);
     List2->setCurrentRow(index);
 }

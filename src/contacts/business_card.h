@@ -4,6 +4,6 @@
 
 #include <QStringList>
 
-// The lines a card prints as: ten labelled lines with the values as the boxes hold them,
-// padding kept, a rule, then the notes (their line breaks start new printed lines).
+// The lines a card prints as: ten labelled lines with the values as their fields keep them,
+// padded to the width, a rule, then the notes (their line breaks start new printed lines).
 QStringList printedCard(const BizRecord &card);

@@ -1,6 +1,7 @@
 #include "business_store.h"
 
 #include "platform/cp1252.h"
+#include "platform/stored_text.h"
 
 #include <array>
 
@@ -14,23 +15,23 @@ struct Field
 };
 
 constexpr int RecNoOffset = 0;
-constexpr int NameWidth = 40;
+constexpr int NameWidth = BizRecord::NameWidth;
 
 // The thirteen text fields in file order, which is also the order of the window's boxes.
 const std::array<Field, 13> Fields{{
     {2, NameWidth, &BizRecord::Company},
     {42, NameWidth, &BizRecord::Contact},
-    {82, 100, &BizRecord::Address},
-    {182, 40, &BizRecord::City},
-    {222, 40, &BizRecord::State},
-    {262, 40, &BizRecord::Zip},
-    {302, 40, &BizRecord::Phone1},
-    {342, 40, &BizRecord::Ext1},
-    {382, 40, &BizRecord::Phone2},
-    {422, 40, &BizRecord::Ext2},
-    {462, 40, &BizRecord::Fax},
-    {502, 40, &BizRecord::EMail},
-    {542, 1500, &BizRecord::Notes},
+    {82, BizRecord::AddressWidth, &BizRecord::Address},
+    {182, NameWidth, &BizRecord::City},
+    {222, NameWidth, &BizRecord::State},
+    {262, NameWidth, &BizRecord::Zip},
+    {302, NameWidth, &BizRecord::Phone1},
+    {342, NameWidth, &BizRecord::Ext1},
+    {382, NameWidth, &BizRecord::Phone2},
+    {422, NameWidth, &BizRecord::Ext2},
+    {462, NameWidth, &BizRecord::Fax},
+    {502, NameWidth, &BizRecord::EMail},
+    {542, BizRecord::NotesWidth, &BizRecord::Notes},
 }};
 
 int nameOffset(BizStore::ListBy by)
@@ -38,14 +39,10 @@ int nameOffset(BizStore::ListBy by)
     return by == BizStore::ListBy::Company ? Fields[0].offset : Fields[1].offset;
 }
 
-// A name field as a box shows it: up to its first zero byte.
+// A name field as a box shows it.
 QString nameIn(QByteArrayView record, int offset)
 {
-    QByteArrayView bytes = record.sliced(offset, NameWidth);
-    const qsizetype nul = bytes.indexOf('\0');
-    if (nul >= 0)
-        bytes.truncate(nul);
-    return Cp1252::decode(bytes);
+    return shownText(Cp1252::decode(record.sliced(offset, NameWidth)));
 }
 
 } // namespace
@@ -55,7 +52,7 @@ BizRecord BizRecord::fromRecord(const Record &record)
     BizRecord card;
     card.RecNo = record.int16(RecNoOffset);
     for (const Field &field : Fields)
-        card.*field.member = record.displayText(field.offset, field.width);
+        card.*field.member = record.shownText(field.offset, field.width);
     return card;
 }
 
@@ -64,7 +61,7 @@ Record BizRecord::toRecord() const
     Record record(Length);
     record.setInt16(RecNoOffset, RecNo);
     for (const Field &field : Fields)
-        record.setText(field.offset, field.width, this->*field.member);
+        record.setShownText(field.offset, field.width, this->*field.member);
     return record;
 }
 

@@ -6,16 +6,19 @@
 #include <QString>
 #include <QStringList>
 
-// A card of biz.dat: its number and thirteen text fields as the window's boxes hold them, with
-// their padding, a never-written field as empty text.
+// A card of biz.dat: its number and thirteen text fields as the window's boxes show them
+// (stored_text.h).
 struct BizRecord
 {
     static constexpr int Length = 2042;
+    static constexpr int NameWidth = 40; // Company, Contact and every other one-line field
+    static constexpr int AddressWidth = 100;
+    static constexpr int NotesWidth = 1500;
 
     qint16 RecNo = 0;
     QString Company;
     QString Contact;
-    QString Address; // lines end in CR LF
+    QString Address;
     QString City;
     QString State;
     QString Zip;
@@ -25,7 +28,7 @@ struct BizRecord
     QString Ext2;
     QString Fax;
     QString EMail;
-    QString Notes; // lines end in CR LF
+    QString Notes;
 
     static BizRecord fromRecord(const Record &record);
     Record toRecord() const;
@@ -53,11 +56,10 @@ public:
     // Writes the card as record n with RecNo = n; count() + 1 appends.
     void write(int n, const BizRecord &card) const;
 
-    // The name of every card in record order, as a box shows it (full field width), read in
-    // one pass.
+    // The name of every card in record order, as a box shows it, read in one pass.
     QStringList names(ListBy by) const;
-    // The first record whose name is exactly `name` (letter case and padding count), read in
-    // one pass that stops there; 0 when no card has it.
+    // The first record whose name, as a box shows it, is exactly `name` (letter case counts),
+    // read in one pass that stops there; 0 when no card has it.
     int find(ListBy by, QStringView name) const;
 
 private:

@@ -4,10 +4,11 @@
 
 #include "platform/common_messages.h"
 #include "platform/dialogs.h"
+#include "platform/field_box.h"
 #include "platform/file_guard.h"
+#include "platform/list_marks.h"
 #include "platform/list_order.h"
 #include "platform/printer.h"
-#include "platform/stored_text.h"
 #include "platform/twips.h"
 #include "shell/preference_files.h"
 
@@ -52,20 +53,6 @@ QPushButton *button(const char *name, const QString &caption, QWidget *parent, i
         twipsControl<QPushButton>(parent, QLatin1String(name), left, top, width, height);
     command->setText(caption);
     return command;
-}
-
-// A multi-line box keeps its lines apart with CR LF, as the file does.
-QString boxText(const QPlainTextEdit *box)
-{
-    QString text = box->document()->toRawText();
-    text.replace(QChar::ParagraphSeparator, u"\r\n"_s);
-    text.replace(QChar::LineSeparator, u"\r\n"_s);
-    return text;
-}
-
-void setBoxText(QPlainTextEdit *box, QString text)
-{
-    box->setPlainText(text.replace(u"\r\n"_s, u"\n"_s));
 }
 
 } // namespace
@@ -144,6 +131,12 @@ Form4::Form4(QWidget *parent) : Form(parent)
     Command5 = button("Command5", u"Print"_s, this, 7440, 4800, 975, 375);
     Command6 = button("Command6", u"<"_s, this, 8520, 4800, 375, 375);
     Command7 = button("Command7", u">"_s, this, 9000, 4800, 375, 375);
+
+    for (QLineEdit *line :
+         {Text1, Text2, Text4, Text5, Text6, Text7, Text8, Text9, Text10, Text11, Text15})
+        limitToField(line, BizRecord::NameWidth);
+    limitToField(Text3, BizRecord::AddressWidth);
+    limitToField(Text12, BizRecord::NotesWidth);
 
     const QList<QWidget *> tabOrder{Text1,    Text2,    Text3,    Text4,    Text5,    Text6,
                                     Text7,    Text8,    Text9,    Text10,   Text11,   Text15,
@@ -326,6 +319,7 @@ void Form4::Command1_Click()
         position = qint16(Numbrecords + 1);
         getrec();
         m_listShownRow = -1;
+        markRow(List1, -1); // the new card has no entry until it is saved
     });
 }
 
@@ -427,7 +421,7 @@ void Form4::showCard(const BizRecord &card)
 {
     showStoredText(Text1, card.Company);
     showStoredText(Text2, card.Contact);
-    setBoxText(Text3, card.Address);
+    Text3->setPlainText(card.Address);
     showStoredText(Text4, card.City);
     showStoredText(Text5, card.State);
     showStoredText(Text6, card.Zip);
@@ -437,7 +431,7 @@ void Form4::showCard(const BizRecord &card)
     showStoredText(Text10, card.Ext2);
     showStoredText(Text11, card.Fax);
     showStoredText(Text15, card.EMail);
-    setBoxText(Text12, card.Notes);
+    Text12->setPlainText(card.Notes);
 }
 
 void Form4::selectEntry(int row)

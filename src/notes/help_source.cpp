@@ -3,6 +3,7 @@
 #include "help_store.h"
 
 #include "platform/cp1252.h"
+#include "platform/stored_text.h"
 
 #include <QStringList>
 
@@ -26,7 +27,7 @@ bool fits(const QString &text, int width, QString &why)
         why = QStringLiteral("has a character outside the Windows ANSI code page");
         return false;
     }
-    const qsizetype bytes = storedText(text).size();
+    const qsizetype bytes = storedLength(text);
     if (bytes > width) {
         why = QStringLiteral("is %1 characters long, more than %2").arg(bytes).arg(width);
         return false;

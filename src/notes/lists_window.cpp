@@ -6,6 +6,7 @@
 
 #include "platform/common_messages.h"
 #include "platform/dialogs.h"
+#include "platform/field_box.h"
 #include "platform/file_guard.h"
 #include "platform/focus_watcher.h"
 #include "platform/twips.h"
@@ -38,6 +39,7 @@ Form6::Form6(QWidget *parent) : TitledTextForm(ListStore(), parent), m_dialogFon
     Text2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setTwipsGeometry(Text2, 120, 240, 6495, 4095);
+    limitToField(Text2, ListStore::BodyWidth);
 
     Command1 = placedButton(this, "Command1", QStringLiteral("Save It !"), 360, 4800, 1695, 375);
     Command3 = placedButton(this, "Command3", QStringLiteral("Delete"), 3000, 4800, 1095, 375);
@@ -81,7 +83,7 @@ void Form6::Form_Activate()
 
 QString Form6::bodyText() const
 {
-    return Text2->toPlainText();
+    return boxText(Text2);
 }
 
 void Form6::setBodyText(const QString &text)
@@ -159,5 +161,5 @@ void Form6::Fonts_Click()
 
 void Form6::Command2_Click()
 {
-    printAfterAsking(this, QStringLiteral("LISTS"), Text2->toPlainText());
+    printAfterAsking(this, QStringLiteral("LISTS"), boxText(Text2));
 }

@@ -5,6 +5,7 @@
 #include "window_controls.h"
 
 #include "platform/dialogs.h"
+#include "platform/field_box.h"
 #include "platform/file_guard.h"
 #include "platform/twips.h"
 
@@ -35,6 +36,7 @@ Form9::Form9(QWidget *parent) : TitledTextForm(HelpStore(), parent), m_dialogCol
     bodyFont.setStyleHint(QFont::SansSerif);
     RichTextBox1->setFont(bodyFont);
     setTwipsGeometry(RichTextBox1, 2160, 120, 5535, 4335);
+    limitToField(RichTextBox1, HelpStore::BodyWidth);
 
     Text2 = twipsControl<QLineEdit>(this, QStringLiteral("Text2"), 120, 5280, 1815, 285);
     Save = placedButton(this, "Save", QStringLiteral("Save"), 2160, 5280, 975, 375);
@@ -66,7 +68,7 @@ void Form9::Form_Load()
 
 QString Form9::bodyText() const
 {
-    return RichTextBox1->toPlainText();
+    return boxText(RichTextBox1);
 }
 
 void Form9::setBodyText(const QString &text)
@@ -116,5 +118,5 @@ void Form9::Command4_Click()
 
 void Form9::Command5_Click()
 {
-    printAfterAsking(this, QStringLiteral("Help"), RichTextBox1->toPlainText());
+    printAfterAsking(this, QStringLiteral("Help"), boxText(RichTextBox1));
 }

@@ -8,24 +8,6 @@ constexpr int BodyOffset = TitleOffset + TitledTextFile::TitleWidth;
 
 } // namespace
 
-QString shownText(const QString &field)
-{
-    qsizetype end = field.size();
-    while (end > 0 && field.at(end - 1) == u' ')
-        --end;
-    QString text = field.left(end);
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    return text;
-}
-
-QString storedText(const QString &text)
-{
-    QString stored = text;
-    stored.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    stored.replace(u'\n', QStringLiteral("\r\n"));
-    return stored;
-}
-
 TitledTextFile::TitledTextFile(const QString &fileName, int bodyWidth,
                                const QList<TitledText> &initial)
     : m_file(fileName, BodyOffset + bodyWidth), m_bodyWidth(bodyWidth), m_initial(initial)
@@ -34,8 +16,7 @@ TitledTextFile::TitledTextFile(const QString &fileName, int bodyWidth,
 TitledText TitledTextFile::read(int n) const
 {
     const Record record = m_file.read(n);
-    return {shownText(record.displayText(TitleOffset, TitleWidth)),
-            shownText(record.displayText(BodyOffset, m_bodyWidth))};
+    return {record.shownText(TitleOffset, TitleWidth), record.shownText(BodyOffset, m_bodyWidth)};
 }
 
 QList<QString> TitledTextFile::titles() const
@@ -45,7 +26,7 @@ QList<QString> TitledTextFile::titles() const
     titles.reserve(n);
     const QList<Record> records = m_file.readAll();
     for (int i = 0; i < n; ++i)
-        titles.append(shownText(records.at(i).displayText(TitleOffset, TitleWidth)));
+        titles.append(records.at(i).shownText(TitleOffset, TitleWidth));
     return titles;
 }
 
@@ -53,8 +34,8 @@ Record TitledTextFile::toRecord(int n, const TitledText &text) const
 {
     Record record(recordLength());
     record.setInt16(RecNoOffset, qint16(n));
-    record.setText(TitleOffset, TitleWidth, storedText(text.title));
-    record.setText(BodyOffset, m_bodyWidth, storedText(text.body));
+    record.setShownText(TitleOffset, TitleWidth, text.title);
+    record.setShownText(BodyOffset, m_bodyWidth, text.body);
     return record;
 }
 

@@ -13,9 +13,8 @@ struct TitledText
 };
 
 // A record file whose records hold their own number, a 40-character title and a body of a fixed
-// width: the named lists and the notepad topics. Fields are shown without their blank padding,
-// so text typed at the end of a shown field is never pushed past the width and lost; on disk
-// they are padded again, and line breaks are kept as carriage return + line feed.
+// width: the named lists and the notepad topics. The texts come and go as the boxes show them
+// (stored_text.h).
 class TitledTextFile
 {
 public:
@@ -48,8 +47,3 @@ private:
     int m_bodyWidth;
     QList<TitledText> m_initial;
 };
-
-// A field as a text box shows it: without its trailing blank padding, line breaks as "\n".
-QString shownText(const QString &field);
-// A text box's value as a field keeps it: line breaks as carriage return + line feed.
-QString storedText(const QString &text);

@@ -1,5 +1,6 @@
 #include "titled_text_form.h"
 
+#include "platform/field_box.h"
 #include "platform/file_guard.h"
 
 #include <QLineEdit>
@@ -14,6 +15,7 @@ void TitledTextForm::setTextControls(QListWidget *list, QLineEdit *title)
 {
     m_list = list;
     m_title = title;
+    limitToField(title, TitledTextFile::TitleWidth);
     connect(list, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row >= 0)
             List1_Click();
@@ -36,7 +38,7 @@ void TitledTextForm::seekrec()
 void TitledTextForm::getrec()
 {
     const TitledText text = m_store.read(position);
-    m_title->setText(text.title);
+    showStoredText(m_title, text.title);
     setBodyText(text.body);
 }
 

@@ -5,6 +5,7 @@
 
 #include "platform/common_messages.h"
 #include "platform/dialogs.h"
+#include "platform/field_box.h"
 #include "platform/file_guard.h"
 #include "platform/focus_watcher.h"
 #include "platform/twips.h"
@@ -71,11 +72,13 @@ Todo::Todo(QWidget *parent) : Form(parent)
     // shows whole; the box still ends with the outline.
     setTwipsGeometry(Label1, 120, 240, 840, 255);
     Text1 = twipsControl<QLineEdit>(this, QStringLiteral("Text1"), 960, 240, 2175, 285);
+    limitToField(Text1, TreeRecord::LabelWidth);
 
     Text3 = new QPlainTextEdit(this);
     Text3->setObjectName(QStringLiteral("Text3"));
     Text3->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setTwipsGeometry(Text3, 3480, 240, 6015, 4215);
+    limitToField(Text3, TreeRecord::NoteWidth);
 
     Command3 = placedButton(this, "Command3", QStringLiteral("Save It !"), 360, 4800, 1815, 375);
     Command5 = placedButton(this, "Command5", QStringLiteral("Cancel"), 2280, 4800, 855, 375);
@@ -270,7 +273,7 @@ void Todo::TreeView1_NodeClick(QTreeWidgetItem *item)
     QPalette palette = Text1->palette();
     palette.setColor(QPalette::Text, QColor(255, 0, 0));
     Text1->setPalette(palette);
-    Text1->setText(item->text(0));
+    showStoredText(Text1, item->text(0));
     isparent = item->parent() ? item->parent()->text(0) : QString();
     Command3->setEnabled(true);
     Text3->setPlainText(Note);
@@ -279,7 +282,7 @@ void Todo::TreeView1_NodeClick(QTreeWidgetItem *item)
 
 void Todo::TreeView1_Collapse(QTreeWidgetItem *item)
 {
-    Text1->setText(item->text(0));
+    showStoredText(Text1, item->text(0));
 }
 
 void Todo::TreeView1_GotFocus()
@@ -325,7 +328,7 @@ void Todo::Command3_Click()
     const bool saved = guarded(this, [this] {
         position = StartIndex;
         getrec();
-        Note = Text3->toPlainText();
+        Note = boxText(Text3);
         // The label of the node being saved; one deleted meanwhile keeps its stored label.
         if (const QTreeWidgetItem *item = node(StartIndex))
             Textimg = item->text(0);
@@ -346,7 +349,7 @@ void Todo::Command5_Click()
 void Todo::addNode(const QString &prompt, const QString &title, const QString &keyLetter,
                    const QString &kind, qint16 parentIndex, qint16 image)
 {
-    const QString answer = dialogs().input(this, prompt, title, QString());
+    const QString answer = dialogs().input(this, prompt, title, QString(), TreeRecord::LabelWidth);
     if (answer.isEmpty())
         return;
     Textimg = answer;
@@ -366,7 +369,7 @@ void Todo::addNode(const QString &prompt, const QString &title, const QString &k
     if (QTreeWidgetItem *parentNode = node(parentIndex))
         parentNode->setExpanded(true);
     const QTreeWidgetItem *selected = TreeView1->currentItem();
-    Text1->setText(selected ? selected->text(0) : QString());
+    showStoredText(Text1, selected ? selected->text(0) : QString());
 }
 
 void Todo::Command2_Click()
@@ -390,14 +393,15 @@ void Todo::Command6_Click()
         tell(this, QStringLiteral("Item Not Selected"));
         return;
     }
-    const QString answer = dialogs().input(this, QStringLiteral("Edit Label"),
-                                           QStringLiteral("New Label Name"), Text1->text());
+    const QString answer =
+        dialogs().input(this, QStringLiteral("Edit Label"), QStringLiteral("New Label Name"),
+                        Text1->text(), TreeRecord::LabelWidth);
     if (answer.isEmpty())
         return;
     const bool saved = guarded(this, [&] {
         position = StartIndex;
         getrec();
-        Note = Text3->toPlainText(); // an unsaved note goes with the new label
+        Note = boxText(Text3); // an unsaved note goes with the new label
         Textimg = answer;
         putrec();
     });
@@ -405,7 +409,7 @@ void Todo::Command6_Click()
         return;
     if (QTreeWidgetItem *item = node(StartIndex))
         item->setText(0, answer);
-    Text1->setText(answer);
+    showStoredText(Text1, answer);
     TreeView1->viewport()->update();
 }
 
@@ -446,5 +450,5 @@ void Todo::Command8_Click()
 
 void Todo::Command4_Click()
 {
-    printAfterAsking(this, QStringLiteral("Todo"), Text3->toPlainText());
+    printAfterAsking(this, QStringLiteral("Todo"), boxText(Text3));
 }

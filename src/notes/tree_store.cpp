@@ -1,6 +1,6 @@
 #include "tree_store.h"
 
-#include "titled_text_file.h"
+#include "platform/record.h"
 
 namespace {
 
@@ -12,11 +12,11 @@ TreeRecord fromRecord(const Record &r)
     TreeRecord node;
     node.RecNo = r.int16(RecNoOffset);
     node.treeindex = r.int16(IndexOffset);
-    node.treekind = shownText(r.displayText(KindOffset, TreeRecord::KindWidth));
-    node.Key = shownText(r.displayText(KeyOffset, TreeRecord::KeyWidth));
-    node.Textimg = shownText(r.displayText(LabelOffset, TreeRecord::LabelWidth));
+    node.treekind = r.shownText(KindOffset, TreeRecord::KindWidth);
+    node.Key = r.shownText(KeyOffset, TreeRecord::KeyWidth);
+    node.Textimg = r.shownText(LabelOffset, TreeRecord::LabelWidth);
     node.Img = r.int16(ImgOffset);
-    node.Note = shownText(r.displayText(NoteOffset, TreeRecord::NoteWidth));
+    node.Note = r.shownText(NoteOffset, TreeRecord::NoteWidth);
     node.HideShow = r.int16(HideShowOffset);
     return node;
 }
@@ -30,7 +30,7 @@ Record toRecord(int n, const TreeRecord &node)
     r.setText(KeyOffset, TreeRecord::KeyWidth, node.Key);
     r.setText(LabelOffset, TreeRecord::LabelWidth, node.Textimg);
     r.setInt16(ImgOffset, node.Img);
-    r.setText(NoteOffset, TreeRecord::NoteWidth, storedText(node.Note));
+    r.setShownText(NoteOffset, TreeRecord::NoteWidth, node.Note);
     r.setInt16(HideShowOffset, node.HideShow);
     return r;
 }

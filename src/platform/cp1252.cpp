@@ -50,6 +50,12 @@ QString decode(QByteArrayView bytes)
     return out;
 }
 
+bool canEncode(QChar ch)
+{
+    // Bytes the code page leaves undefined may decode as the replacement character.
+    return ch != QChar::ReplacementCharacter && tables().fromUnicode.contains(ch.unicode());
+}
+
 QByteArray encode(QStringView text)
 {
     const Tables &t = tables();

@@ -8,6 +8,9 @@ namespace Cp1252 {
 
 QString decode(QByteArrayView bytes);
 
+// Whether the character has a cp1252 form (a surrogate never has).
+bool canEncode(QChar ch);
+
 // A character with no cp1252 form becomes "?", one byte per character.
 QByteArray encode(QStringView text);
 

@@ -36,9 +36,13 @@ public:
     virtual ~Dialogs() = default;
 
     virtual Answer message(QWidget *parent, const Message &message) = 0;
-    // The text typed, or empty text when cancelled.
+    // An input box answer that is no stored field: any length.
+    static constexpr int AnyLength = 0;
+
+    // The text typed, or empty text when cancelled. The box takes what a field of fieldWidth
+    // bytes keeps (field_box.h), or any text for AnyLength.
     virtual QString input(QWidget *parent, const QString &prompt, const QString &title,
-                          const QString &defaultText) = 0;
+                          const QString &defaultText, int fieldWidth) = 0;
     // true when the user accepted; font is updated then and left as it was otherwise.
     virtual bool font(QWidget *parent, QFont &font) = 0;
     virtual bool color(QWidget *parent, QColor &color) = 0;

@@ -1,5 +1,7 @@
 #include "qt_dialogs.h"
 
+#include "field_box.h"
+
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDialog>
@@ -81,12 +83,18 @@ Dialogs::Answer QtDialogs::message(QWidget *parent, const Message &message)
 }
 
 QString QtDialogs::input(QWidget *parent, const QString &prompt, const QString &title,
-                         const QString &defaultText)
+                         const QString &defaultText, int fieldWidth)
 {
-    bool ok = false;
-    const QString text =
-        QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, defaultText, &ok);
-    return ok ? text : QString();
+    QInputDialog dialog(parent);
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(prompt);
+    dialog.setInputMode(QInputDialog::TextInput);
+    if (fieldWidth != AnyLength) {
+        if (auto *box = dialog.findChild<QLineEdit *>())
+            limitToField(box, fieldWidth);
+    }
+    dialog.setTextValue(defaultText);
+    return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }
 
 bool QtDialogs::font(QWidget *parent, QFont &font)

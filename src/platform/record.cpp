@@ -1,6 +1,7 @@
 #include "record.h"
 
 #include "cp1252.h"
+#include "stored_text.h"
 
 #include <QtEndian>
 
@@ -32,13 +33,18 @@ QString Record::text(int offset, int width) const
     return Cp1252::decode(raw(offset, width));
 }
 
-QString Record::displayText(int offset, int width) const
+QString Record::shownText(int offset, int width) const
 {
-    QByteArray field = raw(offset, width);
+    QByteArrayView field = QByteArrayView(m_bytes).sliced(offset, width);
     const qsizetype nul = field.indexOf('\0');
     if (nul >= 0)
         field.truncate(nul);
-    return Cp1252::decode(field);
+    return ::shownText(Cp1252::decode(field));
+}
+
+void Record::setShownText(int offset, int width, QStringView value)
+{
+    setText(offset, width, storedText(value));
 }
 
 void Record::setText(int offset, int width, QStringView value)

@@ -21,9 +21,11 @@ public:
 
     // The field exactly as stored: its padding kept, a never-written byte as U+0000.
     QString text(int offset, int width) const;
-    // The field as a text box shows it: up to its first zero byte, padding kept.
-    QString displayText(int offset, int width) const;
+    // Padded with blanks to the width, cut at it.
     void setText(int offset, int width, QStringView value);
+    // The field as a box shows it, and a box's text stored into it (stored_text.h).
+    QString shownText(int offset, int width) const;
+    void setShownText(int offset, int width, QStringView value);
 
     QByteArray raw(int offset, int width) const;
     void setRaw(int offset, const QByteArray &bytes);

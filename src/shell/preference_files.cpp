@@ -7,7 +7,7 @@ namespace {
 // Offsets of setup.dat.
 constexpr int PrefRecNo = 0, PrefStartHour = 2, PrefStartup = 12, PrefPort = 14,
               PrefSoundProgram = 16, PrefSoundFile = 66;
-constexpr int StartHourWidth = 10, PathWidth = 50;
+constexpr int StartHourWidth = PrefRecord::StartHourWidth, PathWidth = PrefRecord::PathWidth;
 
 // Offsets of config.dat.
 constexpr int CfgRecNo = 0, CfgBold = 2042, CfgFontName = 2044, CfgFontSize = 2074;

@@ -6,13 +6,16 @@
 struct PrefRecord
 {
     static constexpr int Length = 116;
+    static constexpr int StartHourWidth = 10;
+    static constexpr int PathWidth = 50;
 
     qint16 RecNo = 0;
-    QString StartHour; // 10 characters, for example "9" or "9 AM"
+    // The texts as stored, padding kept: the sound program's command line includes it.
+    QString StartHour; // for example "9" or "9 AM"
     qint16 StartupWindow = 0;
     qint16 PortIndex = 0; // 0 is "Port 1"
-    QString SoundProgram; // 50 characters
-    QString SoundFile;    // 50 characters
+    QString SoundProgram;
+    QString SoundFile;
 
     // The defaults a new setup.dat holds; only the start hour differs between its writers.
     static PrefRecord defaults(const QString &startHour);

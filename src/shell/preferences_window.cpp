@@ -3,6 +3,7 @@
 #include "preference_files.h"
 
 #include "platform/dialogs.h"
+#include "platform/field_box.h"
 #include "platform/file_guard.h"
 #include "platform/stored_text.h"
 #include "platform/twips.h"
@@ -62,6 +63,7 @@ Form3::Form3(QWidget *parent) : Form(parent)
     timeGrid->addWidget(namedLabel("Label8", QStringLiteral("Appointment"), timeBox), 0, 0, 1, 3);
     timeGrid->addWidget(namedLabel("Label1", QStringLiteral("Start Time"), timeBox), 1, 0);
     Text3 = namedEdit("Text3", timeBox);
+    limitToField(Text3, PrefRecord::StartHourWidth);
     Text4 = namedEdit("Text4", timeBox);
     Text4->setMaximumWidth(twipsToPixels(500, this));
     timeGrid->addWidget(Text3, 1, 1);
@@ -90,9 +92,11 @@ Form3::Form3(QWidget *parent) : Form(parent)
     auto *soundGrid = new QGridLayout(soundBox);
     soundGrid->addWidget(namedLabel("Label15", QStringLiteral("Sound Path"), soundBox), 0, 0);
     Text1 = namedEdit("Text1", soundBox);
+    limitToField(Text1, PrefRecord::PathWidth);
     soundGrid->addWidget(Text1, 0, 1);
     soundGrid->addWidget(namedLabel("Label16", QStringLiteral(".Wav Path"), soundBox), 1, 0);
     Text2 = namedEdit("Text2", soundBox);
+    limitToField(Text2, PrefRecord::PathWidth);
     soundGrid->addWidget(Text2, 1, 1);
 
     // Start-up window: indexes 0 to 2 down the left, 3 to 5 down the right.
@@ -166,8 +170,8 @@ void Form3::getpref()
     appoint = prefs.StartHour;
     startup = prefs.StartupWindow;
     portnumb = prefs.PortIndex;
-    showStoredText(Text1, prefs.SoundProgram);
-    showStoredText(Text2, prefs.SoundFile);
+    showStoredText(Text1, shownText(prefs.SoundProgram));
+    showStoredText(Text2, shownText(prefs.SoundFile));
     // Selecting a button runs its click step; a value out of range selects none.
     if (startup >= 0 && startup < Option1.size()) {
         Option1.at(startup)->setChecked(true);
@@ -177,7 +181,7 @@ void Form3::getpref()
         Option2.at(portnumb)->setChecked(true);
         Option2_Click(portnumb);
     }
-    showStoredText(Text3, appoint);
+    showStoredText(Text3, shownText(appoint));
 }
 
 void Form3::Option1_Click(int index)

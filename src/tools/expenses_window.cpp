@@ -2,6 +2,7 @@
 
 #include "platform/common_messages.h"
 #include "platform/dialogs.h"
+#include "platform/field_box.h"
 #include "platform/file_guard.h"
 #include "platform/printer.h"
 #include "platform/twips.h"
@@ -41,11 +42,11 @@ Form13::Form13(QWidget *parent) : Form(parent)
     caption(this, "Label4", QStringLiteral("Category"), 4800, 360, 1575);
     caption(this, "Label5", QStringLiteral("Amount"), 6360, 360, 1095);
 
-    Text1 = column(QStringLiteral("Text1"), 240, 375);
-    Text6 = column(QStringLiteral("Text6"), 600, 975);
-    Text2 = column(QStringLiteral("Text2"), 1560, 3255);
-    Text3 = column(QStringLiteral("Text3"), 4800, 1575);
-    Text4 = column(QStringLiteral("Text4"), 6360, 1095);
+    Text1 = column(QStringLiteral("Text1"), 240, 375, 0);
+    Text6 = column(QStringLiteral("Text6"), 600, 975, Ledger::DateWidth);
+    Text2 = column(QStringLiteral("Text2"), 1560, 3255, Ledger::ItemWidth);
+    Text3 = column(QStringLiteral("Text3"), 4800, 1575, Ledger::CategoryWidth);
+    Text4 = column(QStringLiteral("Text4"), 6360, 1095, Ledger::AmountWidth);
     for (int r = 0; r < VisibleRows; ++r) {
         connect(Text6.at(r), &QLineEdit::textChanged, this,
                 [this, r](const QString &text) { m_ledger.Dates[Start + r] = text; });
@@ -80,12 +81,14 @@ Form13::Form13(QWidget *parent) : Form(parent)
     Text5 = twipsControl<QLineEdit>(this, QStringLiteral("Text5"), 6360, 4800, 1095, 285);
 }
 
-QList<QLineEdit *> Form13::column(const QString &name, int left, int width)
+QList<QLineEdit *> Form13::column(const QString &name, int left, int width, int fieldWidth)
 {
     QList<QLineEdit *> cells;
     for (int r = 0; r < VisibleRows; ++r) {
         auto *cell = twipsControl<QLineEdit>(this, name + u'_' + QString::number(r), left,
                                              600 + 240 * r, width, 285);
+        if (fieldWidth > 0)
+            limitToField(cell, fieldWidth);
         cells.append(cell);
     }
     return cells;
@@ -142,10 +145,10 @@ void Form13::refill()
     for (int r = 0; r < VisibleRows; ++r) {
         const int entry = Start + r;
         Text1.at(r)->setText(QString::number(entry));
-        Text6.at(r)->setText(m_ledger.Dates[entry]);
-        Text2.at(r)->setText(m_ledger.Items[entry]);
-        Text3.at(r)->setText(m_ledger.Categories[entry]);
-        Text4.at(r)->setText(m_ledger.Amounts[entry]);
+        showStoredText(Text6.at(r), m_ledger.Dates[entry]);
+        showStoredText(Text2.at(r), m_ledger.Items[entry]);
+        showStoredText(Text3.at(r), m_ledger.Categories[entry]);
+        showStoredText(Text4.at(r), m_ledger.Amounts[entry]);
     }
 }
 
@@ -208,8 +211,7 @@ void Form13::Command4_Click()
         QStringLiteral("Date        Item                               Category       Amount"));
     printer->printLine(QStringLiteral(" "));
     for (int i = 0; i < Ledger::Rows; ++i)
-        printer->printLine(m_ledger.Dates[i] + m_ledger.Items[i] + m_ledger.Categories[i] +
-                           m_ledger.Amounts[i]);
+        printer->printLine(m_ledger.printedRow(i));
     printer->printLine(QStringLiteral(" "));
     printer->printLine(QString(56, u' ') + QStringLiteral("Total: ") + Text5->text());
     printer->newPage();

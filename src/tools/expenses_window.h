@@ -46,7 +46,8 @@ protected:
 private:
     // Shows entries Start ... Start + 16, numbered.
     void refill();
-    QList<QLineEdit *> column(const QString &name, int left, int width);
+    // A column of cells for a field of fieldWidth bytes; 0 for the entry numbers.
+    QList<QLineEdit *> column(const QString &name, int left, int width, int fieldWidth);
 
     Ledger m_ledger;
 

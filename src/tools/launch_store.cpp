@@ -36,9 +36,9 @@ LaunchRecord LaunchStore::read() const
     LaunchRecord record;
     for (int i = 0; i < LaunchRecord::Slots; ++i) {
         record.launch[i] =
-            r.displayText(LaunchAt + i * LaunchRecord::CommandWidth, LaunchRecord::CommandWidth);
+            r.shownText(LaunchAt + i * LaunchRecord::CommandWidth, LaunchRecord::CommandWidth);
         record.cmd[i] =
-            r.displayText(CmdAt + i * LaunchRecord::CaptionWidth, LaunchRecord::CaptionWidth);
+            r.shownText(CmdAt + i * LaunchRecord::CaptionWidth, LaunchRecord::CaptionWidth);
     }
     return record;
 }
@@ -48,10 +48,10 @@ void LaunchStore::write(const LaunchRecord &record) const
     Record r(LaunchRecord::Length);
     r.setInt16(RecNoAt, 1);
     for (int i = 0; i < LaunchRecord::Slots; ++i) {
-        r.setText(LaunchAt + i * LaunchRecord::CommandWidth, LaunchRecord::CommandWidth,
-                  record.launch[i]);
-        r.setText(CmdAt + i * LaunchRecord::CaptionWidth, LaunchRecord::CaptionWidth,
-                  record.cmd[i]);
+        r.setShownText(LaunchAt + i * LaunchRecord::CommandWidth, LaunchRecord::CommandWidth,
+                       record.launch[i]);
+        r.setShownText(CmdAt + i * LaunchRecord::CaptionWidth, LaunchRecord::CaptionWidth,
+                       record.cmd[i]);
     }
     file().write(1, r);
 }

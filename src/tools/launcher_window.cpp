@@ -103,12 +103,14 @@ void runit::launchButton_Click(int k)
 void runit::Command10_Click()
 {
     // All three are asked, whatever the earlier answers were.
-    const QString number = dialogs().input(
-        this, QStringLiteral("Button Number [1 - 7] to program."), QString(), QString());
-    const QString name =
-        dialogs().input(this, QStringLiteral("Name on button. "), QString(), QString());
-    const QString path = dialogs().input(
-        this, QStringLiteral("Button Path : Example C:\\Windows\\calc.exe"), QString(), QString());
+    const QString number =
+        dialogs().input(this, QStringLiteral("Button Number [1 - 7] to program."), QString(),
+                        QString(), Dialogs::AnyLength);
+    const QString name = dialogs().input(this, QStringLiteral("Name on button. "), QString(),
+                                         QString(), LaunchRecord::CaptionWidth);
+    const QString path =
+        dialogs().input(this, QStringLiteral("Button Path : Example C:\\Windows\\calc.exe"),
+                        QString(), QString(), LaunchRecord::CommandWidth);
     guarded(this, [&] {
         getrec();
         bool isNumber = false;

@@ -28,6 +28,15 @@ constexpr Column Columns[] = {{&Ledger::Items, ItemsAt, Ledger::ItemWidth},
 
 } // namespace
 
+QString Ledger::printedRow(int i) const
+{
+    const auto field = [](const QString &value, int width) {
+        return value.leftJustified(width, u' ', true);
+    };
+    return field(Dates[i], DateWidth) + field(Items[i], ItemWidth) +
+           field(Categories[i], CategoryWidth) + field(Amounts[i], AmountWidth);
+}
+
 namespace LedgerFile {
 
 Ledger read(const QString &path)
@@ -36,7 +45,7 @@ Ledger read(const QString &path)
     Ledger ledger;
     for (const Column &column : Columns) {
         for (int i = 0; i < Ledger::Rows; ++i)
-            (ledger.*column.values)[i] = r.displayText(column.at + i * column.width, column.width);
+            (ledger.*column.values)[i] = r.shownText(column.at + i * column.width, column.width);
     }
     return ledger;
 }
@@ -47,7 +56,7 @@ void write(const QString &path, const Ledger &ledger)
     r.setInt16(0, 1);
     for (const Column &column : Columns) {
         for (int i = 0; i < Ledger::Rows; ++i)
-            r.setText(column.at + i * column.width, column.width, (ledger.*column.values)[i]);
+            r.setShownText(column.at + i * column.width, column.width, (ledger.*column.values)[i]);
     }
     RecordFile(path, Ledger::Length).write(1, r);
 }

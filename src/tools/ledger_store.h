@@ -19,11 +19,14 @@ struct Ledger
     std::array<QString, Rows> Items;
     std::array<QString, Rows> Categories;
     std::array<QString, Rows> Amounts;
+
+    // Row i as the printout lines it up under its heading: each value as its field keeps it.
+    QString printedRow(int i) const;
 };
 
 namespace LedgerFile {
 
-// Values come back with their padding.
+// Values come and go as the grid's boxes show them (stored_text.h).
 Ledger read(const QString &path);
 // Writes record 1 only: a longer file keeps its bytes after it.
 void write(const QString &path, const Ledger &ledger);

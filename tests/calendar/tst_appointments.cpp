@@ -605,7 +605,7 @@ void TestAppointments::slotEntrySavesTheDay()
     QCOMPARE(f.dayRecord(3), dayBytes(3, "7/4/1997", {{2, "Dentist"}}));
     QCOMPARE(record(f.dir.read(u"cal.dat"_s), 3, MonthLength), monthBytes(3, "7/1997", {5}));
     QCOMPARE(f.list("List3")->count(), 24);
-    QCOMPARE(f.list("List3")->item(2)->text(), QString::fromLatin1(padded("Dentist", 60)));
+    QCOMPARE(f.list("List3")->item(2)->text(), u"Dentist"_s);
 
     // The next click shows the day red and its note in the input box.
     f.clickCell(6);
@@ -615,8 +615,8 @@ void TestAppointments::slotEntrySavesTheDay()
     f.dialogs.answerMessage(Dialogs::Answer::Yes);
     f.doubleClickTime(2);
     QCOMPARE(f.dialogs.lastAsked().kind, ScriptedDialogs::Asked::Kind::Message);
-    QCOMPARE(f.dialogs.asked().at(f.dialogs.asked().size() - 2).defaultText,
-             QString::fromLatin1(padded("Dentist", 60)));
+    QCOMPARE(f.dialogs.asked().at(f.dialogs.asked().size() - 2).defaultText, u"Dentist"_s);
+    QCOMPARE(f.dialogs.asked().at(f.dialogs.asked().size() - 2).fieldWidth, 60);
     QCOMPARE(f.dayRecord(3), dayBytes(3, "7/4/1997", {{2, "Dentist at 9"}}));
     QCOMPARE(f.dir.read(u"appoint.dat"_s).size(), 3 * DayLength);
 }

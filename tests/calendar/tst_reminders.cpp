@@ -213,7 +213,7 @@ void TestReminders::firstLoadCreatesTwoBlankReminders()
     QCOMPARE(dir.read(u"remind.dat"_s), le16(1) + padded("           ", 40) +
                                             QByteArray(2020, '\0') + le16(2) + padded("", 40) +
                                             QByteArray(2020, '\0'));
-    QCOMPARE(listEntries(&window, "List1"), QStringList(2, QString(40, u' ')));
+    QCOMPARE(listEntries(&window, "List1"), QStringList(2, QString()));
     QCOMPARE(listEntries(&window, "List2"), QStringList(2, QString()));
     QCOMPARE(window.Numbrecords, qint16(2));
     QCOMPARE(window.position, qint16(1));
@@ -329,7 +329,7 @@ void TestReminders::addThenSaveAppends()
     QCOMPARE(recordOf(dir.read(u"remind.dat"_s), 3),
              reminder(3, "Renew passport", "4/1/26", "photos\r\nform"));
     QCOMPARE(listEntries(&window, "List1").size(), 3);
-    QCOMPARE(listEntries(&window, "List2").at(2), u"4/1/26"_s.leftJustified(20));
+    QCOMPARE(listEntries(&window, "List2").at(2), u"4/1/26"_s);
 }
 
 void TestReminders::savedReminderStaysCurrent()

@@ -317,8 +317,9 @@ void TestTodo::editLabelStoresLabelAndNote()
     Todo w;
     w.show();
     clickNode(w, 2);
-    // An unsaved note goes with the new label; both are cut to their fields.
+    // An unsaved note goes with the new label; neither box takes more than its field.
     control<QPlainTextEdit>(&w, "Text3")->setPlainText(QString(1600, u'n'));
+    QCOMPARE(control<QPlainTextEdit>(&w, "Text3")->toPlainText(), QString(1500, u'n'));
     m_dialogs->answerInput(QString(45, u'L'));
     control<QPushButton>(&w, "Command6")->click();
     QCOMPARE(m_dialogs->lastAsked().prompt, u"Edit Label"_s);
@@ -326,8 +327,9 @@ void TestTodo::editLabelStoresLabelAndNote()
     QCOMPARE(m_dialogs->lastAsked().defaultText, u"Work"_s);
     QCOMPARE(recordOf(dir.read(u"tree.dat"_s), 2),
              node(2, 2, "0", "p2", QByteArray(40, 'L'), 1, QByteArray(1500, 'n')));
-    QCOMPARE(w.node(2)->text(0), QString(45, u'L'));
-    QCOMPARE(control<QLineEdit>(&w, "Text1")->text(), QString(45, u'L'));
+    QCOMPARE(m_dialogs->lastAsked().fieldWidth, 40);
+    QCOMPARE(w.node(2)->text(0), QString(40, u'L'));
+    QCOMPARE(control<QLineEdit>(&w, "Text1")->text(), QString(40, u'L'));
 }
 
 void TestTodo::colorClearsTheNoteBox()

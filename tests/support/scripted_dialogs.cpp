@@ -1,5 +1,7 @@
 #include "scripted_dialogs.h"
 
+#include "platform/stored_text.h"
+
 #include <QTest>
 
 namespace {
@@ -120,11 +122,13 @@ Dialogs::Answer ScriptedDialogs::message(QWidget *, const Message &message)
 }
 
 QString ScriptedDialogs::input(QWidget *, const QString &prompt, const QString &title,
-                               const QString &defaultText)
+                               const QString &defaultText, int fieldWidth)
 {
-    m_asked.append({Asked::Kind::Input, {}, prompt, title, defaultText});
+    m_asked.append({Asked::Kind::Input, {}, prompt, title, defaultText, fieldWidth});
     Step step;
-    return take(Asked::Kind::Input, prompt, step) ? step.text : QString();
+    if (!take(Asked::Kind::Input, prompt, step))
+        return QString();
+    return fieldWidth == AnyLength ? step.text : fitToField(step.text, fieldWidth).taken;
 }
 
 bool ScriptedDialogs::font(QWidget *, QFont &font)

@@ -20,6 +20,7 @@ public:
         QString prompt;  // Input: prompt; files: title
         QString title;   // Input
         QString defaultText;
+        int fieldWidth = Dialogs::AnyLength; // Input
     };
 
     ScriptedDialogs();           // installs itself
@@ -27,7 +28,8 @@ public:
 
     // The next message box is answered with this; expectedText, when given, must be its text.
     void answerMessage(Answer answer, const QString &expectedText = QString());
-    void answerInput(const QString &text); // empty text: cancelled
+    // Empty text: cancelled. An answer longer than the box takes comes back cut, as typed.
+    void answerInput(const QString &text);
     void answerFont(bool accepted, const QFont &font = QFont());
     void answerColor(bool accepted, const QColor &color = QColor());
     void answerOpenFile(const QString &path); // empty: cancelled
@@ -41,7 +43,7 @@ public:
 
     Answer message(QWidget *parent, const Message &message) override;
     QString input(QWidget *parent, const QString &prompt, const QString &title,
-                  const QString &defaultText) override;
+                  const QString &defaultText, int fieldWidth) override;
     bool font(QWidget *parent, QFont &font) override;
     bool color(QWidget *parent, QColor &color) override;
     QString openFileName(QWidget *parent, const FileRequest &request) override;
