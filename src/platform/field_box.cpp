@@ -3,6 +3,8 @@
 #include "status_panels.h"
 #include "stored_text.h"
 
+#include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScopedValueRollback>
@@ -80,18 +82,54 @@ private:
     QString m_accepted;
 };
 
-// A multi-line box: a change that brings more than the field takes is undone in the same edit
-// step, so one undo takes back what was typed or pasted and the correction together.
+// A multi-line box: a key or an input method that brings what does not fit is refused before it
+// reaches the text. Anything else (a paste, a drop) that brings more than the field takes is
+// cut back in the same edit step, so one undo takes back the paste and the cut together.
 class DocumentLimit : public QObject
 {
 public:
     DocumentLimit(QWidget *box, QTextDocument *document, int width)
         : QObject(box), m_document(document), m_width(width)
     {
+        box->installEventFilter(this);
         connect(document, &QTextDocument::contentsChange, this, &DocumentLimit::checkChange);
     }
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        QString typed;
+        if (event->type() == QEvent::KeyPress) {
+            const auto *key = static_cast<QKeyEvent *>(event);
+            typed = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter
+                        ? QStringLiteral("\n")
+                        : key->text();
+            // Keys without text, and shortcuts (Ctrl+V is one), are the box's own business.
+            if (typed.isEmpty() || (typed != u"\n" && typed != u"\t" && !typed.at(0).isPrint()))
+                return QObject::eventFilter(watched, event);
+        } else if (event->type() == QEvent::InputMethod) {
+            typed = static_cast<QInputMethodEvent *>(event)->commitString();
+        }
+        if (typed.isEmpty())
+            return QObject::eventFilter(watched, event);
+        const QTextCursor cursor = currentCursor(watched);
+        const QString text = plainTextOf(m_document);
+        const qsizetype room = m_width - storedLength(text) + storedLength(cursor.selectedText());
+        const FieldFit fit = fitToField(typed, room);
+        if (fit.takesAll())
+            return QObject::eventFilter(watched, event);
+        reportNotTaken(fit, m_width, true);
+        return true;
+    }
+
 private:
+    static QTextCursor currentCursor(QObject *box)
+    {
+        if (const auto *plain = qobject_cast<QPlainTextEdit *>(box))
+            return plain->textCursor();
+        return static_cast<QTextEdit *>(box)->textCursor();
+    }
+
     void checkChange(int position, int /*removed*/, int added)
     {
         if (m_fixing || added <= 0)

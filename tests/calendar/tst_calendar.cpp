@@ -10,7 +10,9 @@
 #include "platform/status_panels.h"
 #include "platform/working_date.h"
 
+#include "frame.h"
 #include "scripted_dialogs.h"
+#include "typing.h"
 #include "work_dir.h"
 
 #include <QApplication>
@@ -141,6 +143,9 @@ private slots:
     void deletePhoneEntry();
     void addedPhoneEntryIsAppended();
     void notesAddSaveSelectAndDelete();
+    void typingAtTheEndOfAStoredValueKeepsIt_data();
+    void typingAtTheEndOfAStoredValueKeepsIt();
+    void listsMarkTheEntryTheBoxesShow();
     void existingFilesAreListedAsStored();
     void configuredFontIsApplied();
     void mainWindowOpensBothCalendars();
@@ -759,6 +764,79 @@ void TestCalendar::notesAddSaveSelectAndDelete()
     QCOMPARE(dir.read(u"note.dat"_s), BlankNote + noteBytes(2, "", " ") + noteBytes(3, "", ""));
     QCOMPARE(rows(list), QStringList({QString(), QString(), QString()}));
     QCOMPARE(form.NDate, QString());
+}
+
+void TestCalendar::typingAtTheEndOfAStoredValueKeepsIt_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<int>("offset"); // in the file
+    QTest::addColumn<int>("width");
+    QTest::newRow("note title") << u"Text15"_s << 342 + 2 << 40;
+    QTest::newRow("note text") << u"Text11"_s << 342 + 42 << 300;
+    const char *phoneBoxes[] = {"Text1", "Text5", "Text6",  "Text7",  "Text8",
+                                "Text9", "Text12", "Text13", "Text14", "Text10"};
+    for (int i = 0; i < PersonRecord::FieldCount; ++i) {
+        const auto field = PersonRecord::Field(i);
+        QTest::newRow(phoneBoxes[i]) << QString::fromLatin1(phoneBoxes[i])
+                                     << 862 + PersonRecord::offset(field) << PersonRecord::width(field);
+    }
+}
+
+void TestCalendar::typingAtTheEndOfAStoredValueKeepsIt()
+{
+    QFETCH(QString, box);
+    QFETCH(int, offset);
+    QFETCH(int, width);
+    WorkDir dir;
+    const QByteArray notes = BlankNote + noteBytes(2, "Dec 17 dentist", "ABC note\r\nat 3");
+    QList<QByteArray> fields;
+    for (int i = 0; i < PersonRecord::FieldCount; ++i)
+        fields.append("Value " + QByteArray::number(i));
+    const QByteArray people = PersonalFile::placeholder().bytes() + personBytes(2, fields);
+    dir.write(u"note.dat"_s, notes);
+    dir.write(u"personal.dat"_s, people);
+    Form1 form;
+    form.show();
+    const bool note = box == u"Text15"_s || box == u"Text11"_s;
+    if (note) {
+        auto *list = child<QListWidget>(&form, u"List2"_s);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->item(1)).center());
+    }
+    typeAtEnd(child<QWidget>(&form, box), u" and buy stamps"_s);
+    click(&form, note ? u"Command21"_s : u"Command23"_s);
+    if (note)
+        QCOMPARE(dir.read(u"note.dat"_s), withTypedAtEnd(notes, offset, width, " and buy stamps"));
+    else
+        QCOMPARE(dir.read(u"personal.dat"_s),
+                 withTypedAtEnd(people, offset, width, " and buy stamps"));
+}
+
+void TestCalendar::listsMarkTheEntryTheBoxesShow()
+{
+    WorkDir dir;
+    dir.write(u"personal.dat"_s, PersonalFile::placeholder().bytes() + personBytes(2, {"Alice"}) +
+                                     personBytes(3, {"Bob"}));
+    TestFrame frame;
+    Form1 &form = *frame.openFromToolbar<Form1>("Main");
+    auto *notes = child<QListWidget>(&form, u"List2"_s);
+    auto *people = child<QListWidget>(&form, u"List1"_s);
+
+    click(&form, u"Command6"_s); // Add: no row is the new note's yet
+    QCOMPARE(notes->currentRow(), -1);
+    child<QLineEdit>(&form, u"Text15"_s)->setText(u"Dec 17 dentist"_s);
+    click(&form, u"Command21"_s);
+    QCOMPARE(notes->currentRow(), 2);
+    QCOMPARE(notes->currentItem()->text(), u"Dec 17 dentist"_s);
+    QVERIFY(notes->currentItem()->isSelected());
+
+    QTest::mouseClick(people->viewport(), Qt::LeftButton, {},
+                      people->visualItemRect(people->item(1)).center());
+    child<QLineEdit>(&form, u"Text5"_s)->setText(u"2 High St"_s);
+    click(&form, u"Command23"_s);
+    QCOMPARE(people->currentRow(), 1);
+    QCOMPARE(people->currentItem()->text(), u"Bob"_s);
+    QCOMPARE(child<QLineEdit>(&form, u"Text1"_s)->text(), u"Bob"_s);
 }
 
 void TestCalendar::existingFilesAreListedAsStored()

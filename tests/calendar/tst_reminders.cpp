@@ -8,7 +8,9 @@
 
 #include "fake_program.h"
 #include "pdf_text.h"
+#include "frame.h"
 #include "scripted_dialogs.h"
+#include "typing.h"
 #include "work_dir.h"
 
 #include <QFileInfo>
@@ -89,6 +91,9 @@ private slots:
     void startupValue3AnnouncesAtProgramStart();
     void addThenSaveAppends();
     void savedReminderStaysCurrent();
+    void typingAtTheEndOfAStoredValueKeepsIt_data();
+    void typingAtTheEndOfAStoredValueKeepsIt();
+    void dateListFollowsTheNames();
     void boxesShowValuesFromTheirStart();
     void fullFileTakesNoMoreReminders();
     void deleteShiftsLaterReminders_data();
@@ -353,6 +358,57 @@ void TestReminders::savedReminderStaysCurrent()
     const QByteArray saved = dir.read(u"remind.dat"_s);
     QCOMPARE(recordOf(saved, 1), recordOf(file, 1));
     QCOMPARE(recordOf(saved, 2), reminder(2, "Two", "1/2/26", "second edit"));
+}
+
+void TestReminders::typingAtTheEndOfAStoredValueKeepsIt_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<int>("offset");
+    QTest::addColumn<int>("width");
+    QTest::newRow("name") << u"Text4"_s << 2 << 40;
+    QTest::newRow("date") << u"Text5"_s << 42 << 20;
+    QTest::newRow("note") << u"Text3"_s << 62 << 2000;
+}
+
+void TestReminders::typingAtTheEndOfAStoredValueKeepsIt()
+{
+    QFETCH(QString, box);
+    QFETCH(int, offset);
+    QFETCH(int, width);
+    WorkDir dir;
+    const QByteArray file = reminder(1, "Dentist", "3/9/26", "ABC note\r\nline two") +
+                            reminder(2, "Two", "1/2/26", "n2");
+    dir.write(u"remind.dat"_s, file);
+    Form8 window;
+    window.show();
+    typeAtEnd(child<QWidget>(&window, box.toLatin1().constData()), u"1"_s);
+    child<QPushButton>(&window, "Command1")->click();
+    QCOMPARE(dir.read(u"remind.dat"_s), withTypedAtEnd(file, offset, width, "1"));
+}
+
+void TestReminders::dateListFollowsTheNames()
+{
+    WorkDir dir;
+    dir.write(u"remind.dat"_s, reminder(1, "One", "1/1/26") + reminder(2, "Two", "1/2/26") +
+                                   reminder(3, "Three", "1/3/26"));
+    TestFrame frame;
+    Form8 &window = *frame.openFromToolbar<Form8>("Reminder");
+    auto *names = child<QListWidget>(&window, "List1");
+    auto *dates = child<QListWidget>(&window, "List2");
+    QTest::mouseClick(names->viewport(), Qt::LeftButton, {},
+                      names->visualItemRect(names->item(2)).center());
+    QCOMPARE(dates->currentRow(), 2);
+    QCOMPARE(child<QLineEdit>(&window, "Text4")->text(), u"Three"_s);
+    // A click on a date chooses its reminder.
+    QTest::mouseClick(dates->viewport(), Qt::LeftButton, {},
+                      dates->visualItemRect(dates->item(1)).center());
+    QCOMPARE(names->currentRow(), 1);
+    QCOMPARE(window.position, qint16(2));
+    QCOMPARE(child<QLineEdit>(&window, "Text4")->text(), u"Two"_s);
+    // After a save both lists mark the reminder saved.
+    child<QPushButton>(&window, "Command1")->click();
+    QCOMPARE(names->currentRow(), 1);
+    QCOMPARE(dates->currentRow(), 1);
 }
 
 void TestReminders::boxesShowValuesFromTheirStart()

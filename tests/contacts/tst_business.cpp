@@ -8,6 +8,7 @@
 
 #include "pdf_text.h"
 #include "scripted_dialogs.h"
+#include "typing.h"
 #include "work_dir.h"
 
 #include <QApplication>
@@ -91,6 +92,9 @@ private slots:
     void namesAreCutAndPadded_data();
     void namesAreCutAndPadded();
     void everyFieldHasItsPlace();
+    void typingAtTheEndOfAStoredValueKeepsIt_data();
+    void typingAtTheEndOfAStoredValueKeepsIt();
+    void firstCardOfAFreshBookTakesNoLeadingBlanks();
     void partialLastRecordIsNotACard();
     void onePassMatchesRecordByRecord();
     void listSortsIgnoringCase();
@@ -216,6 +220,60 @@ void TestBusiness::everyFieldHasItsPlace()
     const BizRecord read = BizStore().read(1);
     QCOMPARE(read.Notes, QString::fromLatin1(fields[12].value).replace(u"\r\n"_s, u"\n"_s));
     QCOMPARE(read.toRecord().bytes(), bytes);
+}
+
+void TestBusiness::typingAtTheEndOfAStoredValueKeepsIt_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<int>("offset");
+    QTest::addColumn<int>("width");
+    const struct
+    {
+        const char *box;
+        int offset;
+        int width;
+    } boxes[] = {{"Text1", 2, 40},    {"Text2", 42, 40},   {"Text3", 82, 100},  {"Text4", 182, 40},
+                 {"Text5", 222, 40},  {"Text6", 262, 40},  {"Text7", 302, 40},  {"Text8", 342, 40},
+                 {"Text9", 382, 40},  {"Text10", 422, 40}, {"Text11", 462, 40}, {"Text15", 502, 40},
+                 {"Text12", 542, 1500}};
+    for (const auto &box : boxes)
+        QTest::newRow(box.box) << QString::fromLatin1(box.box) << box.offset << box.width;
+}
+
+void TestBusiness::typingAtTheEndOfAStoredValueKeepsIt()
+{
+    QFETCH(QString, box);
+    QFETCH(int, offset);
+    QFETCH(int, width);
+    WorkDir dir;
+    // Every field stored, padded: "Acme Tools" and the like, the address and notes on two lines.
+    QByteArray stored = le16(1);
+    QList<QByteArray> values;
+    for (const int fieldWidth : {40, 40, 100, 40, 40, 40, 40, 40, 40, 40, 40, 40, 1500}) {
+        const QByteArray value = fieldWidth == 40 ? "Acme Tools " + QByteArray::number(values.size())
+                                                  : QByteArray("first line\r\nsecond");
+        values.append(value);
+        stored += padded(value, fieldWidth);
+    }
+    dir.write(u"biz.dat"_s, stored);
+    Form4 window;
+    window.show();
+
+    QWidget *edited = child<QWidget>(&window, box.toLatin1().constData());
+    typeAtEnd(edited, u" Ltd"_s);
+    child<QPushButton>(&window, "Command2")->click();
+    QCOMPARE(dir.read(u"biz.dat"_s), withTypedAtEnd(stored, offset, width, " Ltd"));
+}
+
+void TestBusiness::firstCardOfAFreshBookTakesNoLeadingBlanks()
+{
+    WorkDir dir;
+    Form4 window;
+    window.show();
+    typeAtEnd(child<QLineEdit>(&window, "Text1"), u"Zeta Corp"_s);
+    child<QPushButton>(&window, "Command2")->click();
+    QCOMPARE(dir.read(u"biz.dat"_s).mid(2, 40), padded("Zeta Corp", 40));
+    QCOMPARE(entries(window), QStringList{u"Zeta Corp"_s});
 }
 
 void TestBusiness::partialLastRecordIsNotACard()
