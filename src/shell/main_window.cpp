@@ -7,6 +7,7 @@
 
 #include "platform/dialogs.h"
 #include "platform/file_guard.h"
+#include "platform/form.h"
 #include "platform/status_panels.h"
 #include "platform/twips.h"
 #include "platform/working_date.h"
@@ -14,6 +15,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -249,6 +251,10 @@ QWidget *VL32V1::openWindow(ToolWindowId id)
     if (!created)
         return nullptr;
     QWidget *window = created.get();
+    // A window loads before it is shown, activated and given its first focus, so its activate
+    // and focus steps find it loaded.
+    if (auto *form = qobject_cast<Form *>(window))
+        form->load();
     m_windows.insert(id, window);
     if (isMdiChild(id)) {
         // The size the window gave itself, which a window placing its controls by hand has no
@@ -318,9 +324,10 @@ void VL32V1::changeEvent(QEvent *event)
     QMainWindow::changeEvent(event);
     if (event->type() != QEvent::ActivationChange || isActiveWindow())
         return;
-    // Only another window of this program counts; switching to another program does not.
+    // Only another window of this program counts: neither switching to another program nor a
+    // question or input box that one of the program's windows asks.
     const QWidget *now = QApplication::activeWindow();
-    if (now && now != this)
+    if (now && now != this && !qobject_cast<const QDialog *>(now))
         RestoreStartDate();
 }
 

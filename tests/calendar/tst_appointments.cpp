@@ -11,8 +11,10 @@
 
 #include "pdf_text.h"
 #include "scripted_dialogs.h"
+#include "typing.h"
 #include "work_dir.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLayout>
@@ -139,6 +141,11 @@ private slots:
     void slotEntrySavesTheDay();
     void cancelledEntryStoresASpace();
     void dayNoteSavedWithSaveIt();
+    void dayNoteTypedAtItsEndIsStoredWhole();
+    void slotNoteBoxTakesItsField();
+    void declinedSlotNoteIsNeverWrittenLater();
+    void yearStepsOutsideTheLimitsStep_data();
+    void yearStepsOutsideTheLimitsStep();
     void saveNeedsADayInTheCell();
     void fallbackStepShowsNoMarks();
     void deleteFromTheWindow();
@@ -653,6 +660,80 @@ void TestAppointments::dayNoteSavedWithSaveIt()
     w.Command8_Click();
     QCOMPARE(w.PageSel, 0);
     QVERIFY(!text4->isVisibleTo(&w));
+}
+
+void TestAppointments::dayNoteTypedAtItsEndIsStoredWhole()
+{
+    WindowFixture f;
+    AppointmentStore().open();
+    AppointmentStore().saveDay(
+        entry(u"7/4/1997"_s, u"7/1997"_s, 5, 0, u"Early"_s, u"first\r\nABC note"_s));
+    form5 &w = f.window();
+    QApplication::setActiveWindow(&w);
+    f.clickCell(5);
+    QTest::mouseClick(f.button("Command7"), Qt::LeftButton);
+    typeAtEnd(child<QPlainTextEdit>(&w, "Text4"), u" and buy stamps"_s);
+    QTest::mouseClick(f.button("Command9"), Qt::LeftButton);
+    QCOMPARE(f.dayRecord(3),
+             dayBytes(3, "7/4/1997", {{0, "Early"}}, "first\r\nABC note and buy stamps"));
+}
+
+void TestAppointments::slotNoteBoxTakesItsField()
+{
+    WindowFixture f;
+    form5 &w = f.window();
+    f.clickCell(5);
+    // The input box takes the 60 characters of the slot's field, as the box of the window does.
+    f.dialogs.answerInput(QString(70, u'x'));
+    f.dialogs.answerMessage(Dialogs::Answer::Yes, u"Do you want to Save it ?"_s);
+    f.doubleClickTime(3);
+    QCOMPARE(f.dialogs.asked().at(0).fieldWidth, 60);
+    QCOMPARE(child<QLineEdit>(&w, "Text3")->text(), QString(60, u'x'));
+    QCOMPARE(f.dayRecord(3), dayBytes(3, "7/4/1997", {{3, QByteArray(60, 'x')}}));
+    child<QLineEdit>(&w, "Text3")->setText(QString(61, u'y'));
+    QCOMPARE(child<QLineEdit>(&w, "Text3")->text(), QString(60, u'y'));
+}
+
+void TestAppointments::declinedSlotNoteIsNeverWrittenLater()
+{
+    WindowFixture f;
+    form5 &w = f.window();
+    QApplication::setActiveWindow(&w);
+    f.clickCell(5);
+    f.dialogs.answerInput(u"Dentist"_s);
+    f.dialogs.answerMessage(Dialogs::Answer::No, u"Do you want to Save it ?"_s);
+    f.doubleClickTime(2);
+    // The window is activated again (which rebuilds the time list), then the day is saved.
+    QWidget other;
+    other.show();
+    QApplication::setActiveWindow(&other);
+    QApplication::setActiveWindow(&w);
+    QTest::mouseClick(f.button("Command9"), Qt::LeftButton);
+    QCOMPARE(f.dayRecord(3), dayBytes(3, "7/4/1997"));
+}
+
+void TestAppointments::yearStepsOutsideTheLimitsStep_data()
+{
+    QTest::addColumn<QDate>("from");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QDate>("to");
+    QTest::newRow("<< in 1980") << QDate(1980, 5, 5) << u"Command2"_s << QDate(1980, 5, 5);
+    QTest::newRow("<< in 1979") << QDate(1979, 5, 5) << u"Command2"_s << QDate(1978, 5, 5);
+    QTest::newRow(">> in 2050") << QDate(2050, 5, 5) << u"Command6"_s << QDate(2050, 5, 5);
+    QTest::newRow(">> in 2051") << QDate(2051, 5, 5) << u"Command6"_s << QDate(2052, 5, 5);
+}
+
+void TestAppointments::yearStepsOutsideTheLimitsStep()
+{
+    QFETCH(QDate, from);
+    QFETCH(QString, button);
+    QFETCH(QDate, to);
+    WindowFixture f;
+    f.window();
+    // Another calendar set the working date.
+    WorkingDate::set(from);
+    QTest::mouseClick(f.button(button.toLatin1().constData()), Qt::LeftButton);
+    QCOMPARE(WorkingDate::current(), to);
 }
 
 void TestAppointments::saveNeedsADayInTheCell()

@@ -4,6 +4,7 @@
 
 #include "notes_support.h"
 #include "scripted_dialogs.h"
+#include "typing.h"
 #include "work_dir.h"
 
 #include <QAction>
@@ -55,6 +56,8 @@ private slots:
     void typedBodyIsStoredBeforeAnotherListLoads();
     void leavingTheNameStoresIt();
     void longFieldsAreCut();
+    void typingAtTheEndOfAStoredValueKeepsIt_data();
+    void typingAtTheEndOfAStoredValueKeepsIt();
     void addOnTheLastListMakesANewOne();
     void printPrintsTheBody();
     void fontsAreStoredForEveryReader();
@@ -326,6 +329,35 @@ void TestLists::mainWindowOpensTheNotesWindows()
     static_cast<Form *>(window)->unload();
     QTRY_VERIFY(!frame.toolWindow(id));
     QCOMPARE(dir.read(file), before);
+}
+
+void TestLists::typingAtTheEndOfAStoredValueKeepsIt_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<int>("offset");
+    QTest::addColumn<int>("width");
+    QTest::newRow("title") << u"Text1"_s << Length + 2 << 40;
+    QTest::newRow("body") << u"Text2"_s << Length + 42 << 2000;
+}
+
+void TestLists::typingAtTheEndOfAStoredValueKeepsIt()
+{
+    QFETCH(QString, box);
+    QFETCH(int, offset);
+    QFETCH(int, width);
+    WorkDir dir;
+    const QByteArray file =
+        list(1, "Other") + list(2, "Groceries", "milk\r\nABC note") + list(3, "Last");
+    dir.write(u"lists.dat"_s, file);
+    Form6 window;
+    window.show();
+    QApplication::setActiveWindow(&window);
+    auto *titles = control<QListWidget>(&window, "List1");
+    QTest::mouseClick(titles->viewport(), Qt::LeftButton, {},
+                      titles->visualItemRect(titles->item(1)).center());
+    typeAtEnd(control<QWidget>(&window, box.toLatin1().constData()), u" and buy stamps"_s);
+    QTest::mouseClick(control<QPushButton>(&window, "Command1"), Qt::LeftButton);
+    QCOMPARE(dir.read(u"lists.dat"_s), withTypedAtEnd(file, offset, width, " and buy stamps"));
 }
 
 QTEST_MAIN(TestLists)

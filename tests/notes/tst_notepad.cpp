@@ -2,8 +2,10 @@
 
 #include "notes_support.h"
 #include "scripted_dialogs.h"
+#include "typing.h"
 #include "work_dir.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
@@ -55,6 +57,8 @@ private slots:
     void saveStoresTheTopicShown();
     void clickingAnotherTopicStoresNothing();
     void longFieldsAreCut();
+    void typingAtTheEndOfAStoredValueKeepsIt_data();
+    void typingAtTheEndOfAStoredValueKeepsIt();
     void sizesAndColoursAreNotStored();
     void printPrintsTheBody();
     void printKeepsALongParagraphWhole();
@@ -284,6 +288,35 @@ void TestNotepad::overlongSourceTopicFailsTheBuildStep()
         return;
     }
     QCOMPARE(dir.read(u"VLhelp.hlp"_s), topic(1, "One", "body") + topic(2, "Two", "more"));
+}
+
+void TestNotepad::typingAtTheEndOfAStoredValueKeepsIt_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<int>("offset");
+    QTest::addColumn<int>("width");
+    QTest::newRow("title") << u"Text2"_s << Length + 2 << 40;
+    QTest::newRow("body") << u"RichTextBox1"_s << Length + 42 << 5000;
+}
+
+void TestNotepad::typingAtTheEndOfAStoredValueKeepsIt()
+{
+    QFETCH(QString, box);
+    QFETCH(int, offset);
+    QFETCH(int, width);
+    WorkDir dir;
+    const QByteArray file =
+        topic(1, "Other") + topic(2, "Groceries", "milk\r\nABC note") + topic(3, "Last");
+    dir.write(u"VLhelp.hlp"_s, file);
+    Form9 window;
+    window.show();
+    QApplication::setActiveWindow(&window);
+    auto *titles = control<QListWidget>(&window, "List1");
+    QTest::mouseClick(titles->viewport(), Qt::LeftButton, {},
+                      titles->visualItemRect(titles->item(1)).center());
+    typeAtEnd(control<QWidget>(&window, box.toLatin1().constData()), u" and buy stamps"_s);
+    QTest::mouseClick(control<QPushButton>(&window, "Save"), Qt::LeftButton);
+    QCOMPARE(dir.read(u"VLhelp.hlp"_s), withTypedAtEnd(file, offset, width, " and buy stamps"));
 }
 
 QTEST_MAIN(TestNotepad)

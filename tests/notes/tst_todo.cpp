@@ -1,10 +1,13 @@
 #include "notes/todo_window.h"
 
 #include "cut_captions.h"
+#include "frame.h"
 #include "notes_support.h"
 #include "scripted_dialogs.h"
+#include "typing.h"
 #include "work_dir.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -86,6 +89,8 @@ private slots:
     void colorClearsTheNoteBox();
     void printPrintsTheNote();
     void captionsAreShownWhole();
+    void openedFromTheToolbarOneClickStartsEditing();
+    void typingAtTheEndOfAStoredNoteKeepsIt();
 
 private:
     ScriptedDialogs *m_dialogs = nullptr;
@@ -375,6 +380,36 @@ void TestTodo::captionsAreShownWhole()
     w.Text3_GotFocus();
     QCOMPARE(control<QPushButton>(&w, "Command3")->text(), u"Click Here to Save"_s);
     QCOMPARE(cutCaptions(&w).join(u", "), QString());
+}
+
+void TestTodo::openedFromTheToolbarOneClickStartsEditing()
+{
+    WorkDir dir;
+    dir.write(u"tree.dat"_s, Root + node(2, 2, "0", "p2", "Work", 1, "old"));
+    TestFrame frame;
+    Todo *w = frame.openFromToolbar<Todo>("Todo");
+    QVERIFY(w);
+    // Loaded before the frame gave the outline its focus: the note box is ready.
+    auto *note = control<QPlainTextEdit>(w, "Text3");
+    QVERIFY(note->isEnabled());
+    clickNode(*w, 2);
+    QTest::mouseClick(note->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+    QVERIFY(note->hasFocus());
+    QCOMPARE(control<QPushButton>(w, "Command3")->text(), u"Click Here to Save"_s);
+}
+
+void TestTodo::typingAtTheEndOfAStoredNoteKeepsIt()
+{
+    WorkDir dir;
+    const QByteArray file = Root + node(2, 2, "0", "p2", "Work", 1, "ABC note");
+    dir.write(u"tree.dat"_s, file);
+    Todo w;
+    w.show();
+    QApplication::setActiveWindow(&w);
+    clickNode(w, 2);
+    typeAtEnd(control<QPlainTextEdit>(&w, "Text3"), u" and buy stamps"_s);
+    control<QPushButton>(&w, "Command3")->click();
+    QCOMPARE(dir.read(u"tree.dat"_s), withTypedAtEnd(file, Length + 126, 1500, " and buy stamps"));
 }
 
 QTEST_MAIN(TestTodo)

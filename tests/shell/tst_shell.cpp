@@ -8,7 +8,9 @@
 #include "platform/twips.h"
 #include "platform/working_date.h"
 
+#include "frame.h"
 #include "scripted_dialogs.h"
+#include "typing.h"
 #include "work_dir.h"
 
 #include <QAction>
@@ -20,6 +22,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -89,7 +92,10 @@ private slots:
     void toolbarRowsWriteTheStatusPanels();
     void fontsWritesConfigEvenWhenCancelled();
     void deactivationRestoresTheStartDate();
+    void questionsOfAWindowKeepTheWorkingDate();
     void preferencesShowTheFileWithoutItsPadding();
+    void typingAtTheEndOfAPreferenceKeepsIt_data();
+    void typingAtTheEndOfAPreferenceKeepsIt();
     void defaultSettingsSavedOnYes();
     void noAnswerSavesNothingAndStays();
     void preferencesCreateTheirOwnDefaults();
@@ -289,6 +295,33 @@ void TestShell::fontsWritesConfigEvenWhenCancelled()
     QCOMPARE(config.left(2042), QByteArray(2042, '\0'));
 }
 
+void TestShell::questionsOfAWindowKeepTheWorkingDate()
+{
+    WorkDir dir;
+    TestFrame frame;
+    QWidget *child = frame.openWindow(ToolWindowId::form5);
+    QVERIFY(child);
+    QApplication::setActiveWindow(&frame);
+    const QDate start = WorkingDate::fromText(StartDate());
+    WorkingDate::setFromText(u"5/1/2025");
+    // A question the window asks is no window of the program's own.
+    {
+        QMessageBox question(QMessageBox::Critical, u"Delete"_s, u"Delete ?"_s,
+                             QMessageBox::Yes | QMessageBox::No, child);
+        question.show();
+        QApplication::setActiveWindow(&question);
+        QCOMPARE(QApplication::activeWindow(), &question);
+        QCOMPARE(WorkingDate::current(), QDate(2025, 5, 1));
+    }
+    QApplication::setActiveWindow(&frame);
+    QCOMPARE(WorkingDate::current(), QDate(2025, 5, 1));
+    // A window of its own is.
+    QWidget other;
+    other.show();
+    QApplication::setActiveWindow(&other);
+    QCOMPARE(WorkingDate::current(), start);
+}
+
 void TestShell::deactivationRestoresTheStartDate()
 {
     WorkDir dir;
@@ -322,6 +355,33 @@ void TestShell::preferencesShowTheFileWithoutItsPadding()
                              QStringLiteral("Do you want to Save Your Preferences ?"));
     child<QPushButton>(&form, "Command2")->click();
     QCOMPARE(dir.read(QStringLiteral("setup.dat")), before);
+}
+
+void TestShell::typingAtTheEndOfAPreferenceKeepsIt_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<int>("offset");
+    QTest::addColumn<int>("width");
+    QTest::newRow("start time") << u"Text3"_s << 2 << 10;
+    QTest::newRow("sound program") << u"Text1"_s << 16 << 50;
+    QTest::newRow("sound file") << u"Text2"_s << 66 << 50;
+}
+
+void TestShell::typingAtTheEndOfAPreferenceKeepsIt()
+{
+    QFETCH(QString, box);
+    QFETCH(int, offset);
+    QFETCH(int, width);
+    WorkDir dir;
+    const QByteArray setup = setupBytes("8", 4, 3, "/usr/bin/pw-play", "/home/ann/ding");
+    dir.write(u"setup.dat"_s, setup);
+    Form3 form;
+    form.show();
+    QApplication::setActiveWindow(&form);
+    typeAtEnd(child<QLineEdit>(&form, box.toLatin1().constData()), u"1"_s);
+    m_dialogs->answerMessage(Dialogs::Answer::Yes, u"Do you want to Save Your Preferences ?"_s);
+    child<QPushButton>(&form, "Command2")->click();
+    QCOMPARE(dir.read(u"setup.dat"_s), withTypedAtEnd(setup, offset, width, "1"));
 }
 
 void TestShell::defaultSettingsSavedOnYes()

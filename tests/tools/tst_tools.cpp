@@ -14,6 +14,7 @@
 #include "fake_program.h"
 #include "pdf_text.h"
 #include "scripted_dialogs.h"
+#include "typing.h"
 #include "work_dir.h"
 
 #include <QAction>
@@ -117,7 +118,9 @@ private slots:
     void ledgerSaveWritesOneRecord();
     void ledgerSaveKeepsALongerFilesTail();
     void ledgerSaveFailureIsReported();
-    void ledgerOpenShowsPaddedValuesAndTotal();
+    void ledgerOpenShowsValuesFromTheirStart();
+    void typingAtTheEndOfALedgerValueKeepsIt_data();
+    void typingAtTheEndOfALedgerValueKeepsIt();
     void typedAmountsAreSummed();
     void scrollingReachesTheLastEntry();
     void newAfterScrollingRenumbersTheRows();
@@ -471,7 +474,7 @@ void TestTools::ledgerSaveFailureIsReported()
     QVERIFY(m_dialogs->lastAsked().message.text.contains(u"budget.edf"_s));
 }
 
-void TestTools::ledgerOpenShowsPaddedValuesAndTotal()
+void TestTools::ledgerOpenShowsValuesFromTheirStart()
 {
     WorkDir dir;
     dir.write(u"june.edf"_s, ledgerBytes({"6/1/26", "6/2/26", "6/3/26"}, {"Bread", "Milk", "Misc"},
@@ -484,6 +487,8 @@ void TestTools::ledgerOpenShowsPaddedValuesAndTotal()
     QCOMPARE(cell(&window, "Text2", 1)->text(), u"Milk"_s);
     QCOMPARE(cell(&window, "Text3", 0)->text(), u"Food"_s);
     QCOMPARE(cell(&window, "Text4", 1)->text(), u"2.5"_s);
+    for (const char *column : {"Text6", "Text2", "Text3", "Text4"})
+        QCOMPARE(cell(&window, column, 0)->cursorPosition(), 0);
     QCOMPARE(child<QLineEdit>(&window, u"Text5"_s)->text(), u"12.5"_s);
     QCOMPARE(child<QLineEdit>(&window, u"Text7"_s)->text(), dir.filePath(u"june.edf"_s));
 
@@ -492,6 +497,37 @@ void TestTools::ledgerOpenShowsPaddedValuesAndTotal()
     m_dialogs->answerSaveFile(dir.filePath(u"june.edf"_s));
     child<QPushButton>(&window, u"Command2"_s)->click();
     QCOMPARE(dir.read(u"june.edf"_s), before);
+}
+
+void TestTools::typingAtTheEndOfALedgerValueKeepsIt_data()
+{
+    QTest::addColumn<QString>("column");
+    QTest::addColumn<int>("offset"); // of row 1
+    QTest::addColumn<int>("width");
+    QTest::newRow("date") << u"Text6"_s << 3317 + 12 << 12;
+    QTest::newRow("item") << u"Text2"_s << 2 + 35 << 35;
+    QTest::newRow("category") << u"Text3"_s << 1787 + 15 << 15;
+    QTest::newRow("amount") << u"Text4"_s << 2552 + 15 << 15;
+}
+
+void TestTools::typingAtTheEndOfALedgerValueKeepsIt()
+{
+    QFETCH(QString, column);
+    QFETCH(int, offset);
+    QFETCH(int, width);
+    WorkDir dir;
+    const QByteArray file =
+        ledgerBytes({"12/1/26", "12/2/26"}, {"Bread", "Stamps"}, {"Food", "Post"}, {"3", "12.50"});
+    dir.write(u"dec.edf"_s, file);
+    Form13 window;
+    window.show();
+    QApplication::setActiveWindow(&window);
+    m_dialogs->answerOpenFile(dir.filePath(u"dec.edf"_s));
+    child<QPushButton>(&window, u"Command3"_s)->click();
+    typeAtEnd(cell(&window, column.toLatin1().constData(), 1), u"9"_s);
+    m_dialogs->answerSaveFile(dir.filePath(u"dec.edf"_s));
+    child<QPushButton>(&window, u"Command2"_s)->click();
+    QCOMPARE(dir.read(u"dec.edf"_s), withTypedAtEnd(file, offset, width, "9"));
 }
 
 void TestTools::typedAmountsAreSummed()
