@@ -21,6 +21,8 @@ struct Ledger
     std::array<QString, Rows> Amounts;
 };
 
+// A ledger's path is the one the user chose, taken exactly as spelt: Budget.edf is never
+// budget.edf.
 namespace LedgerFile {
 
 // Values come back with their padding.
