@@ -1,6 +1,9 @@
 #include "reminder_store.h"
 
+#include "platform/blanks.h"
 #include "platform/record_file.h"
+
+#include <QRegularExpression>
 
 namespace {
 
@@ -22,6 +25,19 @@ ReminderRecord fromRecord(const Record &r)
 }
 
 } // namespace
+
+QDate reminderDate(QStringView text)
+{
+    static const QRegularExpression monthDayYear(
+        QStringLiteral("^([0-9]{1,2})/([0-9]{1,2})/([0-9]{2}|[0-9]{4})$"));
+    const QRegularExpressionMatch match = monthDayYear.match(trimBlanks(text));
+    if (!match.hasMatch())
+        return {};
+    const QStringView year = match.capturedView(3);
+    // A day that does not exist (2/30/26) gives an invalid date.
+    return QDate(year.toInt() + (year.size() == 2 ? 2000 : 0), match.capturedView(1).toInt(),
+                 match.capturedView(2).toInt());
+}
 
 QString ReminderStore::fileName()
 {

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QDate>
 #include <QList>
 #include <QString>
+#include <QStringView>
 
 // remind.dat: one 2062-byte record a reminder.
 struct ReminderRecord
@@ -17,6 +19,11 @@ struct ReminderRecord
     QString RemDate; // as typed: "12/5/97"
     QString RemNote;
 };
+
+// The day a reminder's date names: month/day/year, with a two-digit year yy meaning 20yy or a
+// four-digit one, leading zeros allowed ("09/05/2026" is "9/5/26"), blanks around it ignored.
+// Any other text names no day: the date is invalid.
+QDate reminderDate(QStringView text);
 
 // The reminder file in the working directory. Each call opens, reads or writes, and closes it.
 class ReminderStore

@@ -1,6 +1,5 @@
 #include "reminders_window.h"
 
-#include "platform/blanks.h"
 #include "platform/common_messages.h"
 #include "platform/field_box.h"
 #include "platform/file_guard.h"
@@ -184,10 +183,12 @@ void Form8::checkdate()
 {
     seekrec();
     SavePos = position;
-    const QString today = shortDate(WorkingDate::current());
+    const QDate today = WorkingDate::current();
     const QList<ReminderRecord> reminders = m_store.readAll();
     for (int i = 0; i < reminders.size(); ++i) {
-        if (trimBlanks(reminders.at(i).RemDate) != today)
+        // Compared as days, so "12/10/2026" and "12/10/26" ring alike; a text that names no
+        // day never rings.
+        if (reminderDate(reminders.at(i).RemDate) != today)
             continue;
         // The due reminder becomes the current one, so a save writes it back to its own place.
         position = qint16(i + 1);
@@ -200,11 +201,6 @@ void Form8::checkdate()
     position = SavePos;
     getrec();
     markEntry(position - 1);
-}
-
-QString Form8::shortDate(QDate date)
-{
-    return date.toString(QStringLiteral("M/d/yy"));
 }
 
 void Form8::getpref()

@@ -46,9 +46,6 @@ public:
     void Command3_Click();
     void Command4_Click();
 
-    // Today as the due check writes it: the short date "12/5/97".
-    static QString shortDate(QDate date);
-
 protected:
     void Form_Load() override;
     void Form_Activate() override;

@@ -73,8 +73,18 @@ QString Form9::bodyText() const
 
 void Form9::setBodyText(const QString &text)
 {
+    showInDefaultFormat();
     // Plain text: the sizes and colours of the topic shown before do not carry over.
     RichTextBox1->setPlainText(text);
+}
+
+void Form9::showInDefaultFormat()
+{
+    // The box gives new plain text the format at its cursor, which would carry the size or
+    // colour last chosen to every topic shown after it. A cursor at the start, without a
+    // selection, takes the empty format instead.
+    RichTextBox1->setTextCursor(QTextCursor(RichTextBox1->document()));
+    RichTextBox1->setCurrentCharFormat(QTextCharFormat());
 }
 
 void Form9::Save_Click()

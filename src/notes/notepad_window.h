@@ -31,6 +31,8 @@ protected:
     void setBodyText(const QString &text) override;
 
 private:
+    // A topic shown, and the text typed into it, start in the box's own size and colour.
+    void showInDefaultFormat();
     void setSelectionSize(int points);
 
     QColor m_dialogColor; // the colour dialog's current choice

@@ -238,6 +238,10 @@ void Todo::showall()
     for (int i = 2; i <= Numbrecords; ++i) {
         position = qint16(i);
         setCurrent(nodes.at(i - 1));
+        // A deleted node stays out, and so does all below it: its children find no parent.
+        // The nodes shown keep their record numbers as their indexes all the same.
+        if (HideShow == 1)
+            continue;
         showtree();
     }
 }
@@ -429,16 +433,26 @@ void Todo::removeNode(QTreeWidgetItem *item)
 
 void Todo::Command7_Click()
 {
-    guarded(this, [this] {
+    const bool read = guarded(this, [this] {
         position = StartIndex;
         getrec();
-        // Only sub-categories are deleted; the record keeps its place, marked.
-        if (current().kind() != Child)
-            return;
+    });
+    // Only sub-categories are deleted, so only they are asked about.
+    if (!read || current().kind() != Child || !confirmDelete(this))
+        return;
+    guarded(this, [this] {
+        // The record keeps its place, marked.
         HideShow = 1;
         putrec();
-        if (QTreeWidgetItem *item = node(position))
-            removeNode(item);
+        QTreeWidgetItem *item = node(position);
+        if (!item)
+            return;
+        QTreeWidgetItem *parentNode = item->parent();
+        removeNode(item);
+        // The parent takes over the selection and the boxes, so a save writes to it and never
+        // into the deleted record.
+        TreeView1->setCurrentItem(parentNode);
+        TreeView1_NodeClick(parentNode);
     });
 }
 

@@ -4,6 +4,7 @@
 #include "file_error.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 void RecordFile::checkRecordNumber(int n) const
@@ -13,20 +14,20 @@ void RecordFile::checkRecordNumber(int n) const
         throw FileError(m_fileName, QStringLiteral("Bad record number"));
 }
 
-RecordFile::RecordFile(const QString &fileName, int recordLength)
-    : m_fileName(fileName), m_recordLength(recordLength)
+RecordFile::RecordFile(const QString &fileName, int recordLength, Lookup lookup)
+    : m_fileName(fileName), m_recordLength(recordLength), m_lookup(lookup)
 {
     Q_ASSERT(recordLength > 0);
 }
 
 QString RecordFile::path() const
 {
-    return DataFiles::resolve(m_fileName);
+    return m_lookup == Lookup::DataFile ? DataFiles::resolve(m_fileName) : m_fileName;
 }
 
 bool RecordFile::exists() const
 {
-    return DataFiles::exists(m_fileName);
+    return QFileInfo(path()).isFile();
 }
 
 int RecordFile::count() const

@@ -13,12 +13,17 @@
 class RecordFile
 {
 public:
-    RecordFile(const QString &fileName, int recordLength);
+    // How the name finds the file: a data file of the program is found whatever its letter
+    // case on disk; a path the user chose names exactly the file it spells.
+    enum class Lookup { DataFile, ExactPath };
+
+    RecordFile(const QString &fileName, int recordLength, Lookup lookup = Lookup::DataFile);
 
     QString fileName() const { return m_fileName; }
     int recordLength() const { return m_recordLength; }
 
-    // The existence test: true when the file is on disk, whatever its letter case there.
+    // The existence test: true when the file is on disk (for a data file, whatever its letter
+    // case there).
     bool exists() const;
 
     // File length divided by the record length, a partial last record dropped; no file is 0.
@@ -46,4 +51,5 @@ private:
 
     QString m_fileName;
     int m_recordLength;
+    Lookup m_lookup;
 };

@@ -26,6 +26,13 @@ constexpr Column Columns[] = {{&Ledger::Items, ItemsAt, Ledger::ItemWidth},
                               {&Ledger::Amounts, AmountsAt, Ledger::AmountWidth},
                               {&Ledger::Dates, DatesAt, Ledger::DateWidth}};
 
+// The letter-case lookup of the program's own data files would take another file of the
+// folder for the one the user named.
+RecordFile ledgerFile(const QString &path)
+{
+    return RecordFile(path, Ledger::Length, RecordFile::Lookup::ExactPath);
+}
+
 } // namespace
 
 QString Ledger::printedRow(int i) const
@@ -41,7 +48,7 @@ namespace LedgerFile {
 
 Ledger read(const QString &path)
 {
-    const Record r = RecordFile(path, Ledger::Length).read(1);
+    const Record r = ledgerFile(path).read(1);
     Ledger ledger;
     for (const Column &column : Columns) {
         for (int i = 0; i < Ledger::Rows; ++i)
@@ -58,7 +65,7 @@ void write(const QString &path, const Ledger &ledger)
         for (int i = 0; i < Ledger::Rows; ++i)
             r.setShownText(column.at + i * column.width, column.width, (ledger.*column.values)[i]);
     }
-    RecordFile(path, Ledger::Length).write(1, r);
+    ledgerFile(path).write(1, r);
 }
 
 } // namespace LedgerFile

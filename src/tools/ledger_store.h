@@ -24,6 +24,8 @@ struct Ledger
     QString printedRow(int i) const;
 };
 
+// A ledger's path is the one the user chose, taken exactly as spelt: Budget.edf is never
+// budget.edf.
 namespace LedgerFile {
 
 // Values come and go as the grid's boxes show them (stored_text.h).

@@ -1,3 +1,4 @@
+#include "calendar/reminder_store.h"
 #include "calendar/reminders_window.h"
 #include "shell/main_window.h"
 #include "shell/tool_windows.h"
@@ -83,6 +84,8 @@ private slots:
     void chimeIsAShortWave();
 
     void firstLoadCreatesTwoBlankReminders();
+    void reminderDateReadsMonthDayYear_data();
+    void reminderDateReadsMonthDayYear();
     void dueCheck_data();
     void dueCheck();
     void dueReminderStartsTheSoundProgram_data();
@@ -224,16 +227,50 @@ void TestReminders::firstLoadCreatesTwoBlankReminders()
     QCOMPARE(window.position, qint16(1));
 }
 
+void TestReminders::reminderDateReadsMonthDayYear_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QDate>("day"); // invalid: the text names no day
+    QTest::newRow("two-digit year") << u"12/10/26"_s << QDate(2026, 12, 10);
+    QTest::newRow("four-digit year") << u"12/10/2026"_s << QDate(2026, 12, 10);
+    QTest::newRow("leading zeros") << u"09/05/2026"_s << QDate(2026, 9, 5);
+    QTest::newRow("no leading zeros") << u"9/5/26"_s << QDate(2026, 9, 5);
+    QTest::newRow("two-digit year is this century") << u"12/5/97"_s << QDate(2097, 12, 5);
+    QTest::newRow("blanks around") << u"   3/5/26      "_s << QDate(2026, 3, 5);
+    QTest::newRow("leap day") << u"2/29/2028"_s << QDate(2028, 2, 29);
+    QTest::newRow("no such day") << u"2/30/26"_s << QDate();
+    QTest::newRow("month 13") << u"13/1/26"_s << QDate();
+    QTest::newRow("month 0") << u"0/1/26"_s << QDate();
+    QTest::newRow("three-digit year") << u"3/5/026"_s << QDate();
+    QTest::newRow("one-digit year") << u"3/5/6"_s << QDate();
+    QTest::newRow("blank inside") << u"3/ 5/26"_s << QDate();
+    QTest::newRow("day and month only") << u"3/5"_s << QDate();
+    QTest::newRow("other separator") << u"3-5-26"_s << QDate();
+    QTest::newRow("words after it") << u"3/5/26 noon"_s << QDate();
+    QTest::newRow("sign") << u"+3/5/26"_s << QDate();
+    QTest::newRow("words") << u"next Tuesday"_s << QDate();
+    QTest::newRow("empty") << QString() << QDate();
+}
+
+void TestReminders::reminderDateReadsMonthDayYear()
+{
+    QFETCH(QString, text);
+    QFETCH(QDate, day);
+    QCOMPARE(reminderDate(text), day);
+}
+
 void TestReminders::dueCheck_data()
 {
     QTest::addColumn<QByteArray>("date");
     QTest::addColumn<bool>("due");
     QTest::newRow("today") << QByteArray("3/5/26") << true;
     QTest::newRow("surrounding blanks") << QByteArray("  3/5/26 ") << true;
-    QTest::newRow("leading zero") << QByteArray("03/5/26") << false;
-    QTest::newRow("zero before the day") << QByteArray("3/05/26") << false;
-    QTest::newRow("four-digit year") << QByteArray("3/5/2026") << false;
+    QTest::newRow("leading zeros") << QByteArray("03/05/26") << true;
+    QTest::newRow("four-digit year") << QByteArray("3/5/2026") << true;
+    QTest::newRow("four-digit year, leading zeros") << QByteArray("03/05/2026") << true;
+    QTest::newRow("same day a century on") << QByteArray("3/5/2126") << false;
     QTest::newRow("yesterday") << QByteArray("3/4/26") << false;
+    QTest::newRow("no date") << QByteArray("soon") << false;
     QTest::newRow("empty") << QByteArray() << false;
 }
 

@@ -12,6 +12,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextEdit>
 
 using namespace Qt::StringLiterals;
@@ -42,6 +43,22 @@ qreal firstCharacterSize(QTextEdit *box)
                                                    : box->font().pointSizeF();
 }
 
+// True when every character of the body shows in the box's own size and colour.
+bool inDefaultFormat(QTextEdit *box)
+{
+    for (QTextBlock block = box->document()->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat format = it.fragment().charFormat();
+            if (format.hasProperty(QTextFormat::FontPointSize) &&
+                format.fontPointSize() != box->font().pointSizeF())
+                return false;
+            if (format.hasProperty(QTextFormat::ForegroundBrush))
+                return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 class TestNotepad : public QObject
@@ -60,6 +77,8 @@ private slots:
     void typingAtTheEndOfAStoredValueKeepsIt_data();
     void typingAtTheEndOfAStoredValueKeepsIt();
     void sizesAndColoursAreNotStored();
+    void formatDoesNotOutliveTheTopic_data();
+    void formatDoesNotOutliveTheTopic();
     void printPrintsTheBody();
     void printKeepsALongParagraphWhole();
     void shippedTopicsExplainTheWindows();
@@ -193,6 +212,48 @@ void TestNotepad::sizesAndColoursAreNotStored()
     control<QPushButton>(&again, "Command3")->click();
     control<QPushButton>(&again, "Command1")->click();
     QCOMPARE(firstCharacterSize(reloaded), 10.0);
+}
+
+void TestNotepad::formatDoesNotOutliveTheTopic_data()
+{
+    QTest::addColumn<bool>("larger");
+    QTest::addColumn<bool>("coloured");
+    QTest::newRow("Font 14") << true << false;
+    QTest::newRow("Color") << false << true;
+    QTest::newRow("both") << true << true;
+}
+
+void TestNotepad::formatDoesNotOutliveTheTopic()
+{
+    QFETCH(bool, larger);
+    QFETCH(bool, coloured);
+    WorkDir dir;
+    dir.write(u"VLhelp.hlp"_s, ThreeTopics);
+    Form9 w;
+    w.show();
+    auto *body = control<QTextEdit>(&w, "RichTextBox1");
+    body->selectAll();
+    if (larger)
+        control<QPushButton>(&w, "Command3")->click();
+    if (coloured) {
+        m_dialogs->answerColor(true, QColor(255, 0, 0));
+        control<QPushButton>(&w, "Command4")->click();
+    }
+    QVERIFY(!inDefaultFormat(body));
+
+    // Saved and shown again, the topic is back in the default size and colour ...
+    control<QPushButton>(&w, "Save")->click();
+    QCOMPARE(body->toPlainText(), u"first"_s);
+    QVERIFY(inDefaultFormat(body));
+    // ... and so is every topic opened after it, with what is typed into it.
+    control<QListWidget>(&w, "List1")->setCurrentRow(1);
+    QCOMPARE(body->toPlainText(), u"second"_s);
+    QTest::keyClicks(body, u"typed"_s);
+    QVERIFY(inDefaultFormat(body));
+    control<QPushButton>(&w, "Command2")->click();
+    QTest::keyClicks(body, u"new topic"_s);
+    QCOMPARE(body->toPlainText(), u"new topic"_s);
+    QVERIFY(inDefaultFormat(body));
 }
 
 void TestNotepad::printPrintsTheBody()

@@ -78,7 +78,9 @@ private slots:
     void freshFileHoldsTheRoot();
     void addCategoryAppendsATopLevelNode();
     void subCategoryGoesUnderTheSelectedNode();
+    void deleteAsksThenSelectsTheParent();
     void deletedNodesKeepTheirRecordNumbers();
+    void deletedNodesStayAwayWhenOpened();
     void onlySubCategoriesAreDeleted();
     void brokenLinksAreSkipped_data();
     void brokenLinksAreSkipped();
@@ -144,8 +146,7 @@ void TestTodo::addCategoryAppendsATopLevelNode()
     const QByteArray after = dir.read(u"tree.dat"_s);
     QCOMPARE(after.size(), 4 * Length);
     QCOMPARE(recordOf(after, 4), node(4, 4, "0", "p4", "Home", 1));
-    QCOMPARE(outline(control<QTreeWidget>(&w, "TreeView1")),
-             (Outline{{1, 0}, {2, 0}, {3, 2}, {4, 0}}));
+    QCOMPARE(outline(control<QTreeWidget>(&w, "TreeView1")), (Outline{{1, 0}, {2, 0}, {4, 0}}));
 }
 
 void TestTodo::subCategoryGoesUnderTheSelectedNode()
@@ -172,6 +173,42 @@ void TestTodo::subCategoryGoesUnderTheSelectedNode()
     QCOMPARE(w.isparent, u"Home"_s);
 }
 
+void TestTodo::deleteAsksThenSelectsTheParent()
+{
+    WorkDir dir;
+    const QByteArray before =
+        Root + node(2, 2, "0", "p2", "Work", 1, "two") + node(3, 2, "4", "c3", "Call", 2, "three");
+    dir.write(u"tree.dat"_s, before);
+    Todo w;
+    w.show();
+    auto *tree = control<QTreeWidget>(&w, "TreeView1");
+    auto *text3 = control<QPlainTextEdit>(&w, "Text3");
+    clickNode(w, 3);
+
+    m_dialogs->answerMessage(Dialogs::Answer::No, u"Delete ?"_s);
+    control<QPushButton>(&w, "Command7")->click();
+    QCOMPARE(m_dialogs->pending(), 0); // asked
+    const Dialogs::Message &asked = m_dialogs->lastAsked().message;
+    QCOMPARE(asked.title, u"Delete"_s);
+    QCOMPARE(asked.buttons, Dialogs::Buttons::YesNo);
+    QCOMPARE(asked.defaultButton, 2);
+    QCOMPARE(dir.read(u"tree.dat"_s), before);
+    QCOMPARE(outline(tree), (Outline{{1, 0}, {2, 0}, {3, 2}}));
+
+    m_dialogs->answerMessage(Dialogs::Answer::Yes, u"Delete ?"_s);
+    control<QPushButton>(&w, "Command7")->click();
+    QCOMPARE(outline(tree), (Outline{{1, 0}, {2, 0}}));
+    // The parent is selected and shown, so the next save goes to it.
+    QCOMPARE(tree->currentItem(), w.node(2));
+    QCOMPARE(w.StartIndex, qint16(2));
+    QCOMPARE(control<QLineEdit>(&w, "Text1")->text(), u"Work"_s);
+    QCOMPARE(text3->toPlainText(), u"two"_s);
+    text3->setPlainText(u"two, and more"_s);
+    control<QPushButton>(&w, "Command3")->click();
+    QCOMPARE(dir.read(u"tree.dat"_s), Root + node(2, 2, "0", "p2", "Work", 1, "two, and more") +
+                                          node(3, 2, "4", "c3", "Call", 2, "three", 1));
+}
+
 void TestTodo::deletedNodesKeepTheirRecordNumbers()
 {
     WorkDir dir;
@@ -182,6 +219,7 @@ void TestTodo::deletedNodesKeepTheirRecordNumbers()
     w.show();
     auto *tree = control<QTreeWidget>(&w, "TreeView1");
     clickNode(w, 3);
+    m_dialogs->answerMessage(Dialogs::Answer::Yes, u"Delete ?"_s);
     control<QPushButton>(&w, "Command7")->click();
     QCOMPARE(recordOf(dir.read(u"tree.dat"_s), 3), node(3, 2, "4", "c3", "Call", 2, "three", 1));
     QCOMPARE(outline(tree), (Outline{{1, 0}, {2, 0}, {4, 2}}));
@@ -194,11 +232,33 @@ void TestTodo::deletedNodesKeepTheirRecordNumbers()
     QCOMPARE(recordOf(dir.read(u"tree.dat"_s), 5), node(5, 4, "4", "c5", "Stamps", 2));
     QCOMPARE(outline(tree), (Outline{{1, 0}, {2, 0}, {4, 2}, {5, 4}}));
 
-    // Opened again, the deleted node is back in its place.
+    // Opened again, the deleted node stays away and the others keep their places.
     Todo again;
     again.show();
     QCOMPARE(outline(control<QTreeWidget>(&again, "TreeView1")),
-             (Outline{{1, 0}, {2, 0}, {3, 2}, {4, 2}, {5, 4}}));
+             (Outline{{1, 0}, {2, 0}, {4, 2}, {5, 4}}));
+}
+
+void TestTodo::deletedNodesStayAwayWhenOpened()
+{
+    WorkDir dir;
+    dir.write(u"tree.dat"_s, Root + node(2, 2, "0", "p2", "Work", 1) +
+                                 node(3, 2, "4", "c3", "Call", 2, "three", 1) +
+                                 node(4, 3, "4", "c4", "Below", 2, "four") +
+                                 node(5, 2, "4", "c5", "Mail", 2, "five"));
+    Todo w;
+    w.show();
+    auto *tree = control<QTreeWidget>(&w, "TreeView1");
+    // Neither the deleted node nor its child is shown; the node after them reads its own
+    // record and takes children under its own number.
+    QCOMPARE(outline(tree), (Outline{{1, 0}, {2, 0}, {5, 2}}));
+    clickNode(w, 5);
+    QCOMPARE(control<QLineEdit>(&w, "Text1")->text(), u"Mail"_s);
+    QCOMPARE(control<QPlainTextEdit>(&w, "Text3")->toPlainText(), u"five"_s);
+    m_dialogs->answerInput(u"Stamps"_s);
+    control<QPushButton>(&w, "Command1")->click();
+    QCOMPARE(recordOf(dir.read(u"tree.dat"_s), 6), node(6, 5, "4", "c6", "Stamps", 2));
+    QCOMPARE(outline(tree), (Outline{{1, 0}, {2, 0}, {5, 2}, {6, 5}}));
 }
 
 void TestTodo::onlySubCategoriesAreDeleted()

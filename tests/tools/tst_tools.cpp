@@ -118,6 +118,7 @@ private slots:
     void ledgerSaveWritesOneRecord();
     void ledgerSaveKeepsALongerFilesTail();
     void ledgerSaveFailureIsReported();
+    void ledgerPathIsUsedAsChosen();
     void ledgerOpenShowsValuesFromTheirStart();
     void typingAtTheEndOfALedgerValueKeepsIt_data();
     void typingAtTheEndOfALedgerValueKeepsIt();
@@ -472,6 +473,27 @@ void TestTools::ledgerSaveFailureIsReported()
     child<QPushButton>(&window, u"Command2"_s)->click();
     QCOMPARE(m_dialogs->lastAsked().message.icon, Dialogs::Icon::Critical);
     QVERIFY(m_dialogs->lastAsked().message.text.contains(u"budget.edf"_s));
+}
+
+void TestTools::ledgerPathIsUsedAsChosen()
+{
+    WorkDir dir;
+    const QByteArray other = ledgerBytes({}, {"Another ledger"}, {}, {});
+    dir.write(u"budget.edf"_s, other);
+    Form13 window;
+    window.show();
+    cell(&window, "Text2", 0)->setText(u"Rent"_s);
+    m_dialogs->answerSaveFile(dir.filePath(u"Budget.edf"_s));
+    child<QPushButton>(&window, u"Command2"_s)->click();
+    QCOMPARE(dir.read(u"Budget.edf"_s), ledgerBytes({}, {"Rent"}, {}, {}));
+    QCOMPARE(dir.read(u"budget.edf"_s), other);
+
+    // Nor does an open take a file of the folder that only differs in letter case.
+    QVERIFY(QFile::remove(dir.filePath(u"Budget.edf"_s)));
+    m_dialogs->answerOpenFile(dir.filePath(u"Budget.edf"_s));
+    child<QPushButton>(&window, u"Command3"_s)->click();
+    QCOMPARE(cell(&window, "Text2", 0)->text(), QString());
+    QCOMPARE(dir.read(u"budget.edf"_s), other);
 }
 
 void TestTools::ledgerOpenShowsValuesFromTheirStart()
