@@ -9,6 +9,7 @@
 #include "platform/file_lists.h"
 #include "platform/printer.h"
 #include "platform/sound_player.h"
+#include "platform/status_panels.h"
 
 #include "cut_captions.h"
 #include "fake_program.h"
@@ -132,6 +133,8 @@ private slots:
     void recordCommand();
     void recordStartsASystemRecorder();
     void recordWithoutARecorderReports();
+    void recordingRunsUntilStopped_data();
+    void recordingRunsUntilStopped();
 
     void captionsAreShownWhole_data();
     void captionsAreShownWhole();
@@ -143,6 +146,7 @@ private:
 void TestTools::init()
 {
     m_dialogs = new ScriptedDialogs;
+    SetStatusText(QString());
 }
 
 void TestTools::cleanup()
@@ -722,6 +726,41 @@ void TestTools::recordWithoutARecorderReports()
     window.show();
     m_dialogs->answerMessage(Dialogs::Answer::Ok, u"Program not found"_s);
     child<QPushButton>(&window, u"Record"_s)->click();
+}
+
+void TestTools::recordingRunsUntilStopped_data()
+{
+    QTest::addColumn<bool>("byClosing");
+    QTest::newRow("Stop") << false;
+    QTest::newRow("window closed") << true;
+}
+
+void TestTools::recordingRunsUntilStopped()
+{
+    QFETCH(bool, byClosing);
+    QTemporaryDir bin;
+    FakeProgram recorder(bin.filePath(u"pw-record"_s), FakeProgram::Run::UntilStopped);
+    SoundPlayer::setSearchPath({bin.path()});
+    WorkDir dir;
+    Form14 window;
+    window.show();
+    auto *record = child<QPushButton>(&window, u"Record"_s);
+    record->click();
+    const std::optional<QStringList> arguments = recorder.nextArguments();
+    QVERIFY(arguments);
+    const QString file = arguments->constLast();
+    QCOMPARE(QFileInfo(file).absolutePath(), dir.path());
+    QCOMPARE(record->text(), u"Stop"_s);
+    QCOMPARE(StatusPanels::statusText(), u"Recording to "_s + file);
+
+    if (byClosing)
+        window.close();
+    else
+        record->click();
+    // The recorder was asked to end, not killed: it completed its file before it went.
+    QCOMPARE(dir.read(QFileInfo(file).fileName()), QByteArray("complete"));
+    QCOMPARE(record->text(), u"Record"_s);
+    QCOMPARE(StatusPanels::statusText(), u"Recorded to "_s + file);
 }
 
 void TestTools::captionsAreShownWhole_data()
