@@ -109,7 +109,7 @@ Command playCommand(const QString &soundProgram, const QString &soundFile)
     if (!program.exists && programText.compare(WindowsRecorder, Qt::CaseInsensitive) == 0) {
         const QString player = firstFound({"pw-play", "paplay", "aplay"});
         if (player.isEmpty())
-            return {};
+            return Command::missing();
         return {player, file.isEmpty() ? QStringList() : QStringList{file}};
     }
     // Started as configured; a program that does not exist fails to start.
@@ -127,7 +127,7 @@ Command recordCommand(const QString &recorderPath, const QString &directory)
         return {recorder.program, recorder.arguments};
     const QString found = firstFound({"pw-record", "parecord", "arecord"});
     if (found.isEmpty())
-        return {};
+        return Command::missing();
     const QString file = newRecordingPath(directory);
     const QString name = QFileInfo(found).fileName();
     if (name == QLatin1String("parecord"))
@@ -140,11 +140,21 @@ Command recordCommand(const QString &recorderPath, const QString &directory)
     return {found, {file}, file};
 }
 
-bool play(const QString &soundProgram, const QString &soundFile, ProgramStart::WindowMode mode)
+bool start(const Command &command, ProgramStart::WindowMode mode)
 {
-    const Command command = playCommand(soundProgram, soundFile);
     return !command.program.isEmpty() &&
            ProgramStart::start(command.program, command.arguments, mode);
+}
+
+bool play(const QString &soundProgram, const QString &soundFile, ProgramStart::WindowMode mode)
+{
+    return start(playCommand(soundProgram, soundFile), mode);
+}
+
+QString installHint()
+{
+    return QStringLiteral("No sound player or recorder is installed: the Debian package "
+                          "pipewire-bin, pulseaudio-utils or alsa-utils provides one");
 }
 
 Recording::Recording(QObject *parent) : QObject(parent)

@@ -21,6 +21,15 @@ struct Command
     QStringList arguments;
     // The file a recording goes to; empty when the recorder chooses it.
     QString recording{};
+    // No program because no system player (or recorder) is installed.
+    bool noneInstalled = false;
+
+    static Command missing()
+    {
+        Command none;
+        none.noneInstalled = true;
+        return none;
+    }
 };
 
 // What play() starts. The program part is split as a command line is (double quotes group
@@ -32,8 +41,12 @@ Command playCommand(const QString &soundProgram, const QString &soundFile);
 // system recorder found, writing a new timestamped .wav file in directory.
 Command recordCommand(const QString &recorderPath, const QString &directory);
 
-// true when the sound program was started; it runs on its own and is not waited for.
+// true when the program was started; it runs on its own and is not waited for.
+bool start(const Command &command, ProgramStart::WindowMode mode);
 bool play(const QString &soundProgram, const QString &soundFile, ProgramStart::WindowMode mode);
+
+// For the user, when no system player or recorder is installed: the packages that provide one.
+QString installHint();
 
 // A recording by a command-line recorder, which runs without a window of its own until it is
 // stopped or ends by itself. Stopping asks it to end (SIGTERM), which the recorders take as the

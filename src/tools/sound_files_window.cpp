@@ -81,8 +81,12 @@ void Form14::File1_Click()
 
 void Form14::Command1_Click()
 {
-    if (!SoundPlayer::play(ToSoundpath, Text2->text(), ProgramStart::WindowMode::Normal))
-        tell(this, QStringLiteral("*Program not found"));
+    const SoundPlayer::Command command = SoundPlayer::playCommand(ToSoundpath, Text2->text());
+    if (SoundPlayer::start(command, ProgramStart::WindowMode::Normal))
+        return;
+    if (command.noneInstalled)
+        SetStatusText(SoundPlayer::installHint());
+    tell(this, QStringLiteral("*Program not found"));
 }
 
 void Form14::Record_Click()
@@ -93,6 +97,8 @@ void Form14::Record_Click()
     }
     const SoundPlayer::Command command = SoundPlayer::recordCommand(Recorder, Dir1->path());
     if (!m_recording->start(command)) {
+        if (command.noneInstalled)
+            SetStatusText(SoundPlayer::installHint());
         tell(this, QStringLiteral("Program not found"));
         return;
     }

@@ -128,11 +128,11 @@ private slots:
     void soundFilesListWavesOfTheChosenDirectory();
     void playPassesTheFileAsOneArgument_data();
     void playPassesTheFileAsOneArgument();
-    void playWithoutAProgramReports();
+    void missingProgramIsReported_data();
+    void missingProgramIsReported();
     void recordCommand_data();
     void recordCommand();
     void recordStartsASystemRecorder();
-    void recordWithoutARecorderReports();
     void recordingRunsUntilStopped_data();
     void recordingRunsUntilStopped();
 
@@ -651,14 +651,38 @@ void TestTools::playPassesTheFileAsOneArgument()
     QVERIFY(!QFileInfo::exists(dir.filePath(u"pwned.wav"_s)));
 }
 
-void TestTools::playWithoutAProgramReports()
+void TestTools::missingProgramIsReported_data()
 {
+    QTest::addColumn<QByteArray>("program");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("status");
+    const QString hint = SoundPlayer::installHint();
+    QTest::newRow("record, no recorder installed")
+        << QByteArray("C:\\WINDOWS\\sndrec32.exe") << u"Record"_s << u"Program not found"_s << hint;
+    QTest::newRow("play, no player installed") << QByteArray("C:\\WINDOWS\\sndrec32.exe")
+                                               << u"Command1"_s << u"*Program not found"_s << hint;
+    // Installing a player would not start the program the preferences name.
+    QTest::newRow("play, configured program missing")
+        << QByteArray("/nowhere/player") << u"Command1"_s << u"*Program not found"_s << QString();
+}
+
+void TestTools::missingProgramIsReported()
+{
+    QFETCH(QByteArray, program);
+    QFETCH(QString, button);
+    QFETCH(QString, message);
+    QFETCH(QString, status);
+    QTemporaryDir bin;
+    SoundPlayer::setSearchPath({bin.path()});
     WorkDir dir;
-    dir.write(u"setup.dat"_s, setupBytes("/nowhere/player"));
+    dir.write(u"setup.dat"_s, setupBytes(program));
     Form14 window;
     window.show();
-    m_dialogs->answerMessage(Dialogs::Answer::Ok, u"*Program not found"_s);
-    child<QPushButton>(&window, u"Command1"_s)->click();
+    m_dialogs->answerMessage(Dialogs::Answer::Ok, message);
+    child<QPushButton>(&window, button)->click();
+    QCOMPARE(StatusPanels::statusText(), status);
+    QCOMPARE(child<QPushButton>(&window, u"Record"_s)->text(), u"Record"_s);
 }
 
 void TestTools::recordCommand_data()
@@ -715,17 +739,6 @@ void TestTools::recordStartsASystemRecorder()
     QVERIFY(arguments);
     QCOMPARE(arguments->size(), 5);
     QCOMPARE(QFileInfo(arguments->constLast()).absolutePath(), dir.filePath(u"takes"_s));
-}
-
-void TestTools::recordWithoutARecorderReports()
-{
-    QTemporaryDir bin;
-    SoundPlayer::setSearchPath({bin.path()});
-    WorkDir dir;
-    Form14 window;
-    window.show();
-    m_dialogs->answerMessage(Dialogs::Answer::Ok, u"Program not found"_s);
-    child<QPushButton>(&window, u"Record"_s)->click();
 }
 
 void TestTools::recordingRunsUntilStopped_data()
