@@ -8,6 +8,7 @@
 #include "shell/preference_files.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,6 +23,16 @@ namespace {
 constexpr int WaitSliceMsecs = 20;
 // Long enough for "ATH" and a carriage return at 300 baud, with room for a slow driver.
 constexpr int HangUpMsecs = 2000;
+// How long a call waits for the modem's "OK" before it gives up.
+constexpr int AnswerMsecs = 30000;
+
+// VELMORA_DIAL_TIMEOUT_MS shortens the wait for the modem's answer, so tests need not wait.
+int answerMsecs()
+{
+    bool ok = false;
+    const int msecs = qEnvironmentVariableIntValue("VELMORA_DIAL_TIMEOUT_MS", &ok);
+    return ok && msecs > 0 ? msecs : AnswerMsecs;
+}
 
 // A keypad key: its caption is kept as given and wraps into lines inside the key.
 class KeypadButton : public QPushButton
@@ -106,6 +117,8 @@ Form11::Form11(QWidget *parent) : Form(parent), MSComm1(createSerialLine())
     CancelButton =
         twipsControl<QPushButton>(Frame1, QStringLiteral("CancelButton"), 1320, 2880, 1695, 495);
     CancelButton->setText(QStringLiteral("Cancel Dial"));
+    // Nothing to cancel until a call runs.
+    CancelButton->setEnabled(false);
     connect(CancelButton, &QPushButton::clicked, this, &Form11::CancelButton_Click);
 
     Dial = twipsControl<QPushButton>(Frame1, QStringLiteral("Dial"), 360, 3480, 2655, 375);
@@ -157,24 +170,31 @@ void Form11::Dialer()
 {
     const QString number = trimBlanks(Text1->text());
     dialnumber = number;
-    Text2->setText(QStringLiteral("Dialing : ") + number);
     const QByteArray dialString = "ATDT" + Cp1252::encode(dialnumber) + ";\r";
 
     // The line, not the window, carries the call: it stays until the hang-up even when the
     // window is closed meanwhile.
     const std::shared_ptr<SerialLine> line = MSComm1;
     if (!line->open(m_commPort, SerialLine::Settings{300, 'N', 8, 1})) {
+        // A dial refused during a call leaves that call's status standing.
+        if (m_callsInProgress == 0)
+            Text2->setText(QStringLiteral("COM Port Not Found"));
         showMessage(this, QStringLiteral("COM Port Not Found"));
         return;
     }
+    Text2->setText(QStringLiteral("Dialing : ") + number);
     line->discardInput();
     line->write(dialString);
 
     const QPointer<Form11> self(this);
     ++m_callsInProgress;
+    CancelFlag = false;
+    CancelButton->setEnabled(true);
     m_reply.clear();
+    const QDeadlineTimer answerDeadline(answerMsecs());
     for (;;) {
-        const bool running = line->waitForInput(WaitSliceMsecs);
+        const bool running =
+            line->waitForInput(int(qMin<qint64>(WaitSliceMsecs, answerDeadline.remainingTime())));
         if (!self || !running)
             break;
         if (line->bytesAvailable() > 0) {
@@ -189,9 +209,15 @@ void Form11::Dialer()
             CancelFlag = false;
             break;
         }
+        if (answerDeadline.hasExpired()) {
+            Text2->setText(QStringLiteral("No answer from the modem"));
+            break;
+        }
     }
-    if (self)
+    if (self) {
         --m_callsInProgress;
+        CancelButton->setEnabled(false);
+    }
 
     line->write("ATH\r");
     line->flushOut(HangUpMsecs);

@@ -19,16 +19,21 @@ QStringList commandWords(const QString &commandLine)
     return splitCommandLine(commandLine);
 }
 
+void setUp(QProcess &process, const QString &program, const QStringList &arguments)
+{
+    process.setProgram(program);
+    process.setArguments(arguments);
+    process.setWorkingDirectory(QDir::currentPath());
+    process.setStandardInputFile(QProcess::nullDevice());
+}
+
 bool start(const QString &program, const QStringList &arguments, WindowMode mode)
 {
     Q_UNUSED(mode); // a desktop on Linux places the new program's windows itself
     if (program.trimmed().isEmpty())
         return false;
     QProcess process;
-    process.setProgram(program);
-    process.setArguments(arguments);
-    process.setWorkingDirectory(QDir::currentPath());
-    process.setStandardInputFile(QProcess::nullDevice());
+    setUp(process, program, arguments);
     return process.startDetached();
 }
 

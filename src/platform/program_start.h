@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+class QProcess;
+
 // Starting other programs. Never through a shell: a command line is split into the program and
 // its arguments as a command line is (double quotes group words), so ";", "$(...)" or backquotes
 // in a file name stay part of an argument.
@@ -17,6 +19,9 @@ enum class WindowMode {
     NormalNoFocus = 4,
     MinimizedNoFocus = 6
 };
+
+// Sets a process up as every started program is: in the working directory, reading nothing.
+void setUp(QProcess &process, const QString &program, const QStringList &arguments);
 
 // true when the program was started.
 bool start(const QString &program, const QStringList &arguments, WindowMode mode);

@@ -10,6 +10,9 @@ namespace SoundPlayer {
 
 namespace {
 
+// How long a recorder is given to complete its file once asked to stop.
+constexpr int StopMsecs = 5000;
+
 // The Windows sound recorder and sound file that new preferences name.
 const QString WindowsRecorder = QStringLiteral("C:\\WINDOWS\\sndrec32.exe");
 const QString WindowsSound = QStringLiteral("c:\\WINDOWS\\DING.WAV");
@@ -106,7 +109,7 @@ Command playCommand(const QString &soundProgram, const QString &soundFile)
     if (!program.exists && programText.compare(WindowsRecorder, Qt::CaseInsensitive) == 0) {
         const QString player = firstFound({"pw-play", "paplay", "aplay"});
         if (player.isEmpty())
-            return {};
+            return Command::missing();
         return {player, file.isEmpty() ? QStringList() : QStringList{file}};
     }
     // Started as configured; a program that does not exist fails to start.
@@ -124,30 +127,71 @@ Command recordCommand(const QString &recorderPath, const QString &directory)
         return {recorder.program, recorder.arguments};
     const QString found = firstFound({"pw-record", "parecord", "arecord"});
     if (found.isEmpty())
-        return {};
+        return Command::missing();
     const QString file = newRecordingPath(directory);
     const QString name = QFileInfo(found).fileName();
     if (name == QLatin1String("parecord"))
-        return {found, {QStringLiteral("--file-format=wav"), file}};
+        return {found, {QStringLiteral("--file-format=wav"), file}, file};
     if (name == QLatin1String("arecord"))
         return {found,
                 {QStringLiteral("-f"), QStringLiteral("cd"), QStringLiteral("-t"),
-                 QStringLiteral("wav"), file}};
-    return {found, {file}};
+                 QStringLiteral("wav"), file},
+                file};
+    return {found, {file}, file};
+}
+
+bool start(const Command &command, ProgramStart::WindowMode mode)
+{
+    return !command.program.isEmpty() &&
+           ProgramStart::start(command.program, command.arguments, mode);
 }
 
 bool play(const QString &soundProgram, const QString &soundFile, ProgramStart::WindowMode mode)
 {
-    const Command command = playCommand(soundProgram, soundFile);
-    return !command.program.isEmpty() &&
-           ProgramStart::start(command.program, command.arguments, mode);
+    return start(playCommand(soundProgram, soundFile), mode);
 }
 
-bool record(const QString &recorderPath, const QString &directory, ProgramStart::WindowMode mode)
+QString installHint()
 {
-    const Command command = recordCommand(recorderPath, directory);
-    return !command.program.isEmpty() &&
-           ProgramStart::start(command.program, command.arguments, mode);
+    return QStringLiteral("No sound player or recorder is installed: the Debian package "
+                          "pipewire-bin, pulseaudio-utils or alsa-utils provides one");
+}
+
+Recording::Recording(QObject *parent) : QObject(parent)
+{
+    connect(&m_process, &QProcess::finished, this, &Recording::finished);
+}
+
+Recording::~Recording()
+{
+    // Whoever listens may be going too.
+    blockSignals(true);
+    stop();
+}
+
+bool Recording::start(const Command &command)
+{
+    if (isRunning() || command.program.isEmpty())
+        return false;
+    m_file = command.recording;
+    ProgramStart::setUp(m_process, command.program, command.arguments);
+    // What the recorder reports goes where the program's own output goes.
+    m_process.setProcessChannelMode(QProcess::ForwardedChannels);
+    m_process.start();
+    return m_process.waitForStarted();
+}
+
+void Recording::stop()
+{
+    if (!isRunning())
+        return;
+    // The recorders complete the file's header when asked to end; one that does not end in
+    // time is killed rather than leaving the window waiting.
+    m_process.terminate();
+    if (!m_process.waitForFinished(StopMsecs)) {
+        m_process.kill();
+        m_process.waitForFinished(StopMsecs);
+    }
 }
 
 QString chimePath()

@@ -2,6 +2,8 @@
 
 #include "program_start.h"
 
+#include <QObject>
+#include <QProcess>
 #include <QString>
 #include <QStringList>
 
@@ -17,6 +19,17 @@ struct Command
 {
     QString program;
     QStringList arguments;
+    // The file a recording goes to; empty when the recorder chooses it.
+    QString recording{};
+    // No program because no system player (or recorder) is installed.
+    bool noneInstalled = false;
+
+    static Command missing()
+    {
+        Command none;
+        none.noneInstalled = true;
+        return none;
+    }
 };
 
 // What play() starts. The program part is split as a command line is (double quotes group
@@ -24,13 +37,45 @@ struct Command
 // Both may carry the padding of their stored fields.
 Command playCommand(const QString &soundProgram, const QString &soundFile);
 
-// What record() starts: the recorder at recorderPath when it exists, otherwise the first system
-// recorder found, writing a new timestamped .wav file in directory.
+// What a Recording starts: the recorder at recorderPath when it exists, otherwise the first
+// system recorder found, writing a new timestamped .wav file in directory.
 Command recordCommand(const QString &recorderPath, const QString &directory);
 
-// true when the sound program was started; it runs on its own and is not waited for.
+// true when the program was started; it runs on its own and is not waited for.
+bool start(const Command &command, ProgramStart::WindowMode mode);
 bool play(const QString &soundProgram, const QString &soundFile, ProgramStart::WindowMode mode);
-bool record(const QString &recorderPath, const QString &directory, ProgramStart::WindowMode mode);
+
+// For the user, when no system player or recorder is installed: the packages that provide one.
+QString installHint();
+
+// A recording by a command-line recorder, which runs without a window of its own until it is
+// stopped or ends by itself. Stopping asks it to end (SIGTERM), which the recorders take as the
+// end of the recording: they complete the file. A recording still running when this goes is
+// stopped too.
+class Recording : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit Recording(QObject *parent = nullptr);
+    ~Recording() override;
+
+    // false when the recorder did not start.
+    bool start(const Command &command);
+    // Returns once the recorder has ended.
+    void stop();
+    bool isRunning() const { return m_process.state() != QProcess::NotRunning; }
+    // The file the last recording went to, as its command named it.
+    QString file() const { return m_file; }
+
+signals:
+    // The recorder ended, stopped or by itself.
+    void finished();
+
+private:
+    QProcess m_process;
+    QString m_file;
+};
 
 // The short chime shipped beside the program.
 QString chimePath();

@@ -1,14 +1,15 @@
 #include "status_panels.h"
 
-#include <QLabel>
+#include <QEvent>
 #include <QPointer>
+#include <QStylePainter>
 
 namespace {
 
 struct Panels
 {
-    QPointer<QLabel> status;
-    QPointer<QLabel> hint;
+    QPointer<StatusPanel> status;
+    QPointer<StatusPanel> hint;
     QString statusText;
     QString hintText;
 };
@@ -20,6 +21,82 @@ Panels &panels()
 }
 
 } // namespace
+
+StatusPanel::StatusPanel(QWidget *parent) : QFrame(parent)
+{
+    setFrameShape(QFrame::Panel);
+    setFrameShadow(QFrame::Sunken);
+}
+
+void StatusPanel::setText(const QString &text)
+{
+    m_text = text;
+    updateToolTip();
+    update();
+}
+
+void StatusPanel::setAlignment(Qt::Alignment alignment)
+{
+    m_alignment = alignment;
+    update();
+}
+
+void StatusPanel::setWidths(int preferred, int least)
+{
+    m_preferredWidth = preferred;
+    m_leastWidth = least;
+    updateGeometry();
+}
+
+QString StatusPanel::shownText() const
+{
+    return fontMetrics().elidedText(m_text, Qt::ElideMiddle, qMax(0, textRect().width()));
+}
+
+QSize StatusPanel::sizeHint() const
+{
+    return {qMax(m_preferredWidth, minimumSizeHint().width()), minimumSizeHint().height()};
+}
+
+QSize StatusPanel::minimumSizeHint() const
+{
+    // A hint, not a minimum: in a bar narrower than all hints together the panel shrinks
+    // further instead of reaching over its neighbour.
+    return {qMax(m_leastWidth, 2 * frameWidth()), fontMetrics().height() + 2 * frameWidth()};
+}
+
+void StatusPanel::paintEvent(QPaintEvent *event)
+{
+    QFrame::paintEvent(event);
+    QStylePainter painter(this);
+    painter.drawItemText(textRect(), int(m_alignment), palette(), isEnabled(), shownText(),
+                         foregroundRole());
+}
+
+void StatusPanel::resizeEvent(QResizeEvent *event)
+{
+    QFrame::resizeEvent(event);
+    updateToolTip();
+}
+
+void StatusPanel::changeEvent(QEvent *event)
+{
+    QFrame::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        updateToolTip();
+}
+
+QRect StatusPanel::textRect() const
+{
+    // Half an "x" of room inside the frame, as a label with a frame keeps.
+    const int indent = fontMetrics().horizontalAdvance(u'x') / 2;
+    return contentsRect().adjusted(indent, 0, -indent, 0);
+}
+
+void StatusPanel::updateToolTip()
+{
+    setToolTip(shownText() == m_text ? QString() : m_text);
+}
 
 void SetStatusText(const QString &text)
 {
@@ -39,7 +116,7 @@ void SetHintText(const QString &text)
 
 namespace StatusPanels {
 
-void attach(QLabel *statusPanel, QLabel *hintPanel)
+void attach(StatusPanel *statusPanel, StatusPanel *hintPanel)
 {
     Panels &p = panels();
     p.status = statusPanel;

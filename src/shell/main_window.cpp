@@ -16,7 +16,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDialog>
-#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -44,7 +43,7 @@ VL32V1::VL32V1(QWidget *parent)
     createMenus();
     createStatusBar();
     // Wide enough for the status panels from the start, as far as the screen allows.
-    QSize start = size().expandedTo(QSize(statusBar()->minimumSizeHint().width(), 0));
+    QSize start = size().expandedTo(QSize(statusBar()->sizeHint().width(), 0));
     if (const QScreen *screen = this->screen())
         start = start.boundedTo(screen->availableGeometry().size());
     resize(start);
@@ -140,21 +139,19 @@ void VL32V1::createStatusBar()
     QStatusBar *bar = statusBar();
     bar->setObjectName(QStringLiteral("StatusBar1"));
     bar->setSizeGripEnabled(false);
-    auto panel = [bar](const char *name, int minimumTwips) {
-        auto *label = new QLabel(bar);
-        label->setObjectName(QLatin1String(name));
-        label->setFrameShape(QFrame::Panel);
-        label->setFrameShadow(QFrame::Sunken);
-        if (minimumTwips > 0)
-            label->setMinimumWidth(twipsToPixels(minimumTwips, bar));
-        bar->addWidget(label, minimumTwips > 0 ? 0 : 1);
-        return label;
+    auto panel = [bar](const char *name, int widthTwips, int leastTwips, int stretch) {
+        auto *created = new StatusPanel(bar);
+        created->setObjectName(QLatin1String(name));
+        created->setWidths(twipsToPixels(widthTwips, bar), twipsToPixels(leastTwips, bar));
+        bar->addWidget(created, stretch);
+        return created;
     };
-    QLabel *panel1 = panel("Panel1", 5998);
+    StatusPanel *panel1 = panel("Panel1", 5998, 0, 0);
     panel1->setAlignment(Qt::AlignCenter);
     panel1->setText(Notice);
-    QLabel *panel2 = panel("Panel2", 0);
-    QLabel *panel3 = panel("Panel3", 8714);
+    // The status text keeps an inch of the narrowest bar and takes the room the others leave.
+    StatusPanel *panel2 = panel("Panel2", 1440, 1440, 1);
+    StatusPanel *panel3 = panel("Panel3", 8714, 0, 0);
     StatusPanels::attach(panel2, panel3);
 }
 

@@ -7,7 +7,6 @@
 #include <QMap>
 #include <QPointer>
 
-class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
 class QToolBar;

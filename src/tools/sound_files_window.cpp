@@ -4,10 +4,12 @@
 #include "platform/file_guard.h"
 #include "platform/file_lists.h"
 #include "platform/sound_player.h"
+#include "platform/status_panels.h"
 #include "platform/twips.h"
 #include "shell/preference_files.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -18,7 +20,7 @@ const QString Recorder = QStringLiteral("C:\\windows\\sndrec32.exe");
 
 } // namespace
 
-Form14::Form14(QWidget *parent) : Form(parent)
+Form14::Form14(QWidget *parent) : Form(parent), m_recording(new SoundPlayer::Recording(this))
 {
     setObjectName(QStringLiteral("Form14"));
     setWindowTitle(QStringLiteral("Sound Files"));
@@ -38,6 +40,7 @@ Form14::Form14(QWidget *parent) : Form(parent)
     connect(File1, &QListWidget::itemClicked, this, &Form14::File1_Click);
     connect(Command1, &QPushButton::clicked, this, &Form14::Command1_Click);
     connect(Record, &QPushButton::clicked, this, &Form14::Record_Click);
+    connect(m_recording, &SoundPlayer::Recording::finished, this, &Form14::recordingEnded);
 }
 
 void Form14::Form_Load()
@@ -47,6 +50,11 @@ void Form14::Form_Load()
     Dir1->setPath(QDir::currentPath());
     Drive1->showDriveOf(Dir1->path());
     guarded(this, [this] { getpref(); });
+}
+
+void Form14::Form_Unload()
+{
+    m_recording->stop();
 }
 
 void Form14::getpref()
@@ -73,12 +81,36 @@ void Form14::File1_Click()
 
 void Form14::Command1_Click()
 {
-    if (!SoundPlayer::play(ToSoundpath, Text2->text(), ProgramStart::WindowMode::Normal))
-        tell(this, QStringLiteral("*Program not found"));
+    const SoundPlayer::Command command = SoundPlayer::playCommand(ToSoundpath, Text2->text());
+    if (SoundPlayer::start(command, ProgramStart::WindowMode::Normal))
+        return;
+    if (command.noneInstalled)
+        SetStatusText(SoundPlayer::installHint());
+    tell(this, QStringLiteral("*Program not found"));
 }
 
 void Form14::Record_Click()
 {
-    if (!SoundPlayer::record(Recorder, Dir1->path(), ProgramStart::WindowMode::Normal))
+    if (m_recording->isRunning()) {
+        m_recording->stop();
+        return;
+    }
+    const SoundPlayer::Command command = SoundPlayer::recordCommand(Recorder, Dir1->path());
+    if (!m_recording->start(command)) {
+        if (command.noneInstalled)
+            SetStatusText(SoundPlayer::installHint());
         tell(this, QStringLiteral("Program not found"));
+        return;
+    }
+    Record->setText(QStringLiteral("Stop"));
+    SetStatusText(command.recording.isEmpty()
+                      ? QStringLiteral("Recording")
+                      : QStringLiteral("Recording to ") + command.recording);
+}
+
+void Form14::recordingEnded()
+{
+    Record->setText(QStringLiteral("Record"));
+    const QString file = m_recording->file();
+    SetStatusText(QFileInfo::exists(file) ? QStringLiteral("Recorded to ") + file : QString());
 }

@@ -8,8 +8,12 @@ class FileListBox;
 class QLineEdit;
 class QPushButton;
 
+namespace SoundPlayer {
+class Recording;
+}
+
 // The sound files window: browse to a wave file and play it with the configured sound program,
-// or start the sound recorder.
+// or record with the sound recorder until "Stop".
 class Form14 : public Form
 {
     Q_OBJECT
@@ -30,12 +34,16 @@ public:
 
 protected:
     void Form_Load() override;
+    void Form_Unload() override;
 
 private:
+    void recordingEnded();
+
     QLineEdit *Text2;
     DriveListBox *Drive1;
     DirListBox *Dir1;
     FileListBox *File1;
     QPushButton *Record;
     QPushButton *Command1;
+    SoundPlayer::Recording *m_recording;
 };

@@ -93,6 +93,13 @@ private:
     QTimer m_timer;
 };
 
+// Ends a call that would otherwise wait for ever, as closing the window does, so a dialer that
+// hangs fails its test instead of stalling the run. The timer goes with the window.
+void closeIfHanging(QWidget *window)
+{
+    QTimer::singleShot(20000, window, &QWidget::close);
+}
+
 // A working directory whose port 1 is a pty pair with the fake modem at its far end.
 class ModemLine
 {
@@ -134,6 +141,9 @@ private slots:
     void callDialsWaitsAndHangsUp_data();
     void callDialsWaitsAndHangsUp();
     void secondDialDuringACallIsRefused();
+    void silentModemEndsTheCall();
+    void everyCallCanBeCancelled_data();
+    void everyCallCanBeCancelled();
     void closingDuringACallHangsUp_data();
     void closingDuringACallHangsUp();
     void busyPortSendsNothing();
@@ -154,6 +164,7 @@ void TestDialer::cleanup()
     QCOMPARE(m_dialogs->pending(), 0);
     delete m_dialogs;
     SerialPorts::setMachinePorts(QString());
+    qunsetenv("VELMORA_DIAL_TIMEOUT_MS");
 }
 
 void TestDialer::loadShowsThePortOfThePreferences_data()
@@ -177,6 +188,7 @@ void TestDialer::loadShowsThePortOfThePreferences()
     QCOMPARE(w.commPort(), portIndex + 1);
     QCOMPARE(child<QLineEdit>(&w, u"Text2"_s)->text(), shown);
     QCOMPARE(child<QLineEdit>(&w, u"Text1"_s)->text(), QString());
+    QVERIFY(!child<QPushButton>(&w, u"CancelButton"_s)->isEnabled());
     // The captions wrap into two lines inside the keys; their spacing is part of them.
     QCOMPARE(key(&w, u'1')->text(), u"1"_s);
     QCOMPARE(key(&w, u'2')->text(), u"     2          ABC"_s);
@@ -251,8 +263,8 @@ void TestDialer::callDialsWaitsAndHangsUp()
     QCOMPARE(m_dialogs->asked().size(), answered ? 1 : 0);
     const QString dialled = QString::fromLatin1(dialString.mid(4, dialString.size() - 6));
     QCOMPARE(child<QLineEdit>(&w, u"Text2"_s)->text(), u"Dialing : "_s + dialled);
-    // "Cancel Dial" empties the number being dialled and stays disabled.
-    QCOMPARE(cancel->isEnabled(), answered);
+    // "Cancel Dial" empties the number being dialled; with the call over it has nothing to cancel.
+    QVERIFY(!cancel->isEnabled());
     QCOMPARE(w.dialnumber, answered ? dialled : QString());
     QCOMPARE(number->text(), typed + keys);
     QVERIFY(!w.CancelFlag);
@@ -284,6 +296,88 @@ void TestDialer::secondDialDuringACallIsRefused()
     QVERIFY(second);
     QVERIFY(modem.waitUntilHeard("ATH\r"));
     QCOMPARE(modem.heard, QByteArray("ATDT5551234;\rATH\r"));
+    QVERIFY(line.comIsFree());
+    // The refused dial did not take over the status of the call that went on.
+    QCOMPARE(child<QLineEdit>(&w, u"Text2"_s)->text(), u"Dialing : 5551234"_s);
+}
+
+void TestDialer::silentModemEndsTheCall()
+{
+    ModemLine line;
+    QVERIFY2(line.isReady(), qPrintable(line.errorText()));
+    qputenv("VELMORA_DIAL_TIMEOUT_MS", "50");
+
+    Form11 w;
+    w.show();
+    closeIfHanging(&w);
+    child<QLineEdit>(&w, u"Text1"_s)->setText(u"5551234"_s);
+    child<QPushButton>(&w, u"Dial"_s)->click();
+
+    QCOMPARE(child<QLineEdit>(&w, u"Text2"_s)->text(), u"No answer from the modem"_s);
+    QVERIFY(line.modem.waitUntilHeard("ATH\r"));
+    QCOMPARE(line.modem.heard, QByteArray("ATDT5551234;\rATH\r"));
+    QVERIFY(line.comIsFree());
+    QVERIFY(!child<QPushButton>(&w, u"CancelButton"_s)->isEnabled());
+    QVERIFY(m_dialogs->asked().isEmpty());
+}
+
+void TestDialer::everyCallCanBeCancelled_data()
+{
+    QTest::addColumn<QString>("firstCall");
+    QTest::newRow("after an answered call") << u"answered"_s;
+    QTest::newRow("after a cancelled call") << u"cancelled"_s;
+    QTest::newRow("after a call the modem left unanswered") << u"unanswered"_s;
+}
+
+void TestDialer::everyCallCanBeCancelled()
+{
+    QFETCH(QString, firstCall);
+    ModemLine line;
+    QVERIFY2(line.isReady(), qPrintable(line.errorText()));
+    FakeModem &modem = line.modem;
+
+    Form11 w;
+    w.show();
+    closeIfHanging(&w);
+    child<QLineEdit>(&w, u"Text1"_s)->setText(u"5551234"_s);
+    auto *dial = child<QPushButton>(&w, u"Dial"_s);
+    auto *cancel = child<QPushButton>(&w, u"CancelButton"_s);
+    const QByteArray dialString("ATDT5551234;\r");
+
+    // The modem hears the dial string; the first call ends as the row says, the second is
+    // cancelled by the user.
+    int calls = 0;
+    bool answered = false;
+    EveryPass modemSide([&] {
+        if (!modem.heard.endsWith(dialString) || !w.isVisible())
+            return;
+        if (calls == 1 && firstCall == u"answered") {
+            if (!answered)
+                modem.answer("OK\r\n");
+            answered = true;
+        } else if ((calls == 2 || firstCall == u"cancelled") && cancel->isEnabled()) {
+            cancel->click();
+        }
+    });
+    if (firstCall == u"answered")
+        m_dialogs->answerMessage(Dialogs::Answer::Ok, PickUp);
+    if (firstCall == u"unanswered")
+        qputenv("VELMORA_DIAL_TIMEOUT_MS", "50");
+    ++calls;
+    dial->click();
+    QVERIFY(modem.waitUntilHeard("ATH\r"));
+    QVERIFY(!cancel->isEnabled());
+
+    qunsetenv("VELMORA_DIAL_TIMEOUT_MS");
+    modem.heard.clear();
+    ++calls;
+    dial->click();
+    QVERIFY2(w.isVisible(), "the second call could not be cancelled");
+    QVERIFY(modem.waitUntilHeard("ATH\r"));
+    QCOMPARE(modem.heard, dialString + "ATH\r");
+    QCOMPARE(child<QLineEdit>(&w, u"Text2"_s)->text(), u"Dialing : 5551234"_s);
+    QCOMPARE(w.dialnumber, QString());
+    QVERIFY(!cancel->isEnabled());
     QVERIFY(line.comIsFree());
 }
 
@@ -371,6 +465,7 @@ void TestDialer::missingPortSendsNothing()
     child<QPushButton>(&w, u"Dial"_s)->click();
 
     QCOMPARE(m_dialogs->asked().size(), 1);
+    QCOMPARE(child<QLineEdit>(&w, u"Text2"_s)->text(), NotFound);
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::System), before);
 }
 

@@ -25,6 +25,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QTest>
 #include <QToolBar>
 
@@ -90,6 +91,8 @@ private slots:
     void toolbarMatchesItsTable();
     void menusAreNamed();
     void toolbarRowsWriteTheStatusPanels();
+    void statusPanelsShareTheBar_data();
+    void statusPanelsShareTheBar();
     void fontsWritesConfigEvenWhenCancelled();
     void deactivationRestoresTheStartDate();
     void questionsOfAWindowKeepTheWorkingDate();
@@ -238,7 +241,7 @@ void TestShell::menusAreNamed()
     QCOMPARE(child<QMenu>(&window, "helpmenu")->title(), QStringLiteral("&Help"));
     QCOMPARE(child<QMenu>(&window, "filemenu")->actions().size(), 3);
     for (const char *name : {"Panel1", "Panel2", "Panel3"})
-        QVERIFY(child<QLabel>(&window, name));
+        QVERIFY(child<StatusPanel>(&window, name));
 }
 
 void TestShell::toolbarRowsWriteTheStatusPanels()
@@ -246,8 +249,8 @@ void TestShell::toolbarRowsWriteTheStatusPanels()
     WorkDir dir;
     VL32V1 window;
     window.show();
-    auto *panel2 = child<QLabel>(&window, "Panel2");
-    auto *panel3 = child<QLabel>(&window, "Panel3");
+    auto *panel2 = child<StatusPanel>(&window, "Panel2");
+    auto *panel3 = child<StatusPanel>(&window, "Panel3");
     SetStatusText(QStringLiteral("left over"));
     window.Toolbar1_ButtonClick(QStringLiteral("Main"));
     QCOMPARE(panel2->text(), QString());
@@ -268,6 +271,66 @@ void TestShell::toolbarRowsWriteTheStatusPanels()
     window.Toolbar1_ButtonClick(QStringLiteral("Reminder"));
     QCOMPARE(panel3->text(),
              QStringLiteral("HINT : Date format Month/Day/Year - Example: 12/5/97"));
+}
+
+void TestShell::statusPanelsShareTheBar_data()
+{
+    QTest::addColumn<int>("frameWidth");
+    QTest::addColumn<QString>("status");
+    QTest::addColumn<bool>("fits");
+    const QString printed = u"Printed to /home/user/Documents/Velmora/printouts/2026/December/"
+                            u"week 50/lists of the household/LISTS-20261210-101500.pdf"_s;
+    // Narrower than panels 1 and 3 want together.
+    QTest::newRow("narrow frame") << 400 << printed << false;
+    QTest::newRow("wide frame, long text") << 1400 << printed << false;
+    QTest::newRow("wide frame, short text") << 1400 << u"Printed"_s << true;
+}
+
+void TestShell::statusPanelsShareTheBar()
+{
+    QFETCH(int, frameWidth);
+    QFETCH(QString, status);
+    QFETCH(bool, fits);
+    WorkDir dir;
+    VL32V1 window;
+    window.show();
+    SetStatusText(status);
+    window.resize(frameWidth, window.height());
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    QCOMPARE(window.width(), frameWidth);
+
+    const QRect bar = window.statusBar()->rect();
+    QList<StatusPanel *> panels;
+    for (const char *name : {"Panel1", "Panel2", "Panel3"})
+        panels << child<StatusPanel>(window.statusBar(), name);
+    for (int i = 0; i < panels.size(); ++i) {
+        QVERIFY2(bar.contains(panels[i]->geometry()), panels[i]->objectName().toLatin1());
+        if (i > 0)
+            QVERIFY2(panels[i - 1]->geometry().right() < panels[i]->geometry().left(),
+                     "panels overlap or are out of order");
+    }
+    // With room for every panel, panels 1 and 3 keep their widths and the notice shows whole.
+    if (frameWidth > twipsToPixels(5998 + 1440 + 8714, &window)) {
+        QCOMPARE(panels[0]->shownText(), panels[0]->text());
+        QVERIFY(panels[0]->width() >= twipsToPixels(5998, &window));
+        QVERIFY(panels[2]->width() >= twipsToPixels(8714, &window));
+    }
+
+    StatusPanel *panel2 = panels[1];
+    QCOMPARE(panel2->text(), status);
+    const QString shown = panel2->shownText();
+    QVERIFY(panel2->fontMetrics().horizontalAdvance(shown) <= panel2->contentsRect().width());
+    if (fits) {
+        QCOMPARE(shown, status);
+        QCOMPARE(panel2->toolTip(), QString());
+    } else {
+        // Cut in the middle: the start and the file name's end stay in sight.
+        QVERIFY2(shown.contains(u'\u2026'), qPrintable(shown));
+        QVERIFY(status.startsWith(shown.section(u'\u2026', 0, 0)));
+        QVERIFY(status.endsWith(shown.section(u'\u2026', 1)));
+        QCOMPARE(panel2->toolTip(), status);
+    }
 }
 
 void TestShell::fontsWritesConfigEvenWhenCancelled()

@@ -21,16 +21,26 @@ QString shellQuoted(const QString &text)
 
 } // namespace
 
-FakeProgram::FakeProgram(const QString &path)
+FakeProgram::FakeProgram(const QString &path, Run run)
     : m_path(path), m_pipe(m_pipeDir.filePath(QStringLiteral("arguments")))
 {
     mkfifo(QFile::encodeName(m_pipe).constData(), 0600);
     openReader();
     QFile script(path);
     if (script.open(QIODevice::WriteOnly)) {
+        script.write("#!/bin/sh\n");
+        // Ready for the signal before the arguments tell the test that it runs; "wait" returns
+        // at once when a signal comes, unlike a command running in the foreground.
+        if (run == Run::UntilStopped)
+            script.write("for last; do :; done\n"
+                         ": > \"$last\"\n"
+                         "sleep 120 & pause=$!\n"
+                         "trap 'kill $pause; printf complete > \"$last\"; exit 0' INT TERM\n");
         // Each argument ends in a zero byte, so blanks and line breaks inside one are kept.
-        script.write("#!/bin/sh\n{ [ $# -eq 0 ] || printf '%s\\0' \"$@\"; } > " +
+        script.write("{ [ $# -eq 0 ] || printf '%s\\0' \"$@\"; } > " +
                      shellQuoted(m_pipe).toUtf8() + "\n");
+        if (run == Run::UntilStopped)
+            script.write("wait $pause\n");
         script.close();
         script.setPermissions(script.permissions() | QFile::ExeOwner | QFile::ExeUser);
     }

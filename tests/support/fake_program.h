@@ -12,8 +12,17 @@
 class FakeProgram
 {
 public:
+    enum class Run {
+        // Hands its arguments back and ends.
+        Briefly,
+        // Hands its arguments back, creates the file its last argument names and runs until
+        // it is sent SIGINT or SIGTERM; then it writes "complete" into that file and ends, as
+        // a recorder completes its recording.
+        UntilStopped
+    };
+
     // Writes the executable script at path.
-    explicit FakeProgram(const QString &path);
+    explicit FakeProgram(const QString &path, Run run = Run::Briefly);
     ~FakeProgram();
     FakeProgram(const FakeProgram &) = delete;
     FakeProgram &operator=(const FakeProgram &) = delete;

@@ -9,6 +9,7 @@
 #include "platform/file_lists.h"
 #include "platform/printer.h"
 #include "platform/sound_player.h"
+#include "platform/status_panels.h"
 
 #include "cut_captions.h"
 #include "fake_program.h"
@@ -131,11 +132,13 @@ private slots:
     void soundFilesListWavesOfTheChosenDirectory();
     void playPassesTheFileAsOneArgument_data();
     void playPassesTheFileAsOneArgument();
-    void playWithoutAProgramReports();
+    void missingProgramIsReported_data();
+    void missingProgramIsReported();
     void recordCommand_data();
     void recordCommand();
     void recordStartsASystemRecorder();
-    void recordWithoutARecorderReports();
+    void recordingRunsUntilStopped_data();
+    void recordingRunsUntilStopped();
 
     void captionsAreShownWhole_data();
     void captionsAreShownWhole();
@@ -147,6 +150,7 @@ private:
 void TestTools::init()
 {
     m_dialogs = new ScriptedDialogs;
+    SetStatusText(QString());
 }
 
 void TestTools::cleanup()
@@ -706,14 +710,38 @@ void TestTools::playPassesTheFileAsOneArgument()
     QVERIFY(!QFileInfo::exists(dir.filePath(u"pwned.wav"_s)));
 }
 
-void TestTools::playWithoutAProgramReports()
+void TestTools::missingProgramIsReported_data()
 {
+    QTest::addColumn<QByteArray>("program");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("status");
+    const QString hint = SoundPlayer::installHint();
+    QTest::newRow("record, no recorder installed")
+        << QByteArray("C:\\WINDOWS\\sndrec32.exe") << u"Record"_s << u"Program not found"_s << hint;
+    QTest::newRow("play, no player installed") << QByteArray("C:\\WINDOWS\\sndrec32.exe")
+                                               << u"Command1"_s << u"*Program not found"_s << hint;
+    // Installing a player would not start the program the preferences name.
+    QTest::newRow("play, configured program missing")
+        << QByteArray("/nowhere/player") << u"Command1"_s << u"*Program not found"_s << QString();
+}
+
+void TestTools::missingProgramIsReported()
+{
+    QFETCH(QByteArray, program);
+    QFETCH(QString, button);
+    QFETCH(QString, message);
+    QFETCH(QString, status);
+    QTemporaryDir bin;
+    SoundPlayer::setSearchPath({bin.path()});
     WorkDir dir;
-    dir.write(u"setup.dat"_s, setupBytes("/nowhere/player"));
+    dir.write(u"setup.dat"_s, setupBytes(program));
     Form14 window;
     window.show();
-    m_dialogs->answerMessage(Dialogs::Answer::Ok, u"*Program not found"_s);
-    child<QPushButton>(&window, u"Command1"_s)->click();
+    m_dialogs->answerMessage(Dialogs::Answer::Ok, message);
+    child<QPushButton>(&window, button)->click();
+    QCOMPARE(StatusPanels::statusText(), status);
+    QCOMPARE(child<QPushButton>(&window, u"Record"_s)->text(), u"Record"_s);
 }
 
 void TestTools::recordCommand_data()
@@ -772,15 +800,39 @@ void TestTools::recordStartsASystemRecorder()
     QCOMPARE(QFileInfo(arguments->constLast()).absolutePath(), dir.filePath(u"takes"_s));
 }
 
-void TestTools::recordWithoutARecorderReports()
+void TestTools::recordingRunsUntilStopped_data()
 {
+    QTest::addColumn<bool>("byClosing");
+    QTest::newRow("Stop") << false;
+    QTest::newRow("window closed") << true;
+}
+
+void TestTools::recordingRunsUntilStopped()
+{
+    QFETCH(bool, byClosing);
     QTemporaryDir bin;
+    FakeProgram recorder(bin.filePath(u"pw-record"_s), FakeProgram::Run::UntilStopped);
     SoundPlayer::setSearchPath({bin.path()});
     WorkDir dir;
     Form14 window;
     window.show();
-    m_dialogs->answerMessage(Dialogs::Answer::Ok, u"Program not found"_s);
-    child<QPushButton>(&window, u"Record"_s)->click();
+    auto *record = child<QPushButton>(&window, u"Record"_s);
+    record->click();
+    const std::optional<QStringList> arguments = recorder.nextArguments();
+    QVERIFY(arguments);
+    const QString file = arguments->constLast();
+    QCOMPARE(QFileInfo(file).absolutePath(), dir.path());
+    QCOMPARE(record->text(), u"Stop"_s);
+    QCOMPARE(StatusPanels::statusText(), u"Recording to "_s + file);
+
+    if (byClosing)
+        window.close();
+    else
+        record->click();
+    // The recorder was asked to end, not killed: it completed its file before it went.
+    QCOMPARE(dir.read(QFileInfo(file).fileName()), QByteArray("complete"));
+    QCOMPARE(record->text(), u"Record"_s);
+    QCOMPARE(StatusPanels::statusText(), u"Recorded to "_s + file);
 }
 
 void TestTools::captionsAreShownWhole_data()
