@@ -773,12 +773,13 @@ void TestCalendar::typingAtTheEndOfAStoredValueKeepsIt_data()
     QTest::addColumn<int>("width");
     QTest::newRow("note title") << u"Text15"_s << 342 + 2 << 40;
     QTest::newRow("note text") << u"Text11"_s << 342 + 42 << 300;
-    const char *phoneBoxes[] = {"Text1", "Text5", "Text6",  "Text7",  "Text8",
+    const char *phoneBoxes[] = {"Text1", "Text5",  "Text6",  "Text7",  "Text8",
                                 "Text9", "Text12", "Text13", "Text14", "Text10"};
     for (int i = 0; i < PersonRecord::FieldCount; ++i) {
         const auto field = PersonRecord::Field(i);
-        QTest::newRow(phoneBoxes[i]) << QString::fromLatin1(phoneBoxes[i])
-                                     << 862 + PersonRecord::offset(field) << PersonRecord::width(field);
+        QTest::newRow(phoneBoxes[i])
+            << QString::fromLatin1(phoneBoxes[i]) << 862 + PersonRecord::offset(field)
+            << PersonRecord::width(field);
     }
 }
 

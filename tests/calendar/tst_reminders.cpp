@@ -8,8 +8,8 @@
 #include "platform/working_date.h"
 
 #include "fake_program.h"
-#include "pdf_text.h"
 #include "frame.h"
+#include "pdf_text.h"
 #include "scripted_dialogs.h"
 #include "typing.h"
 #include "work_dir.h"

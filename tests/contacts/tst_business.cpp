@@ -44,7 +44,7 @@ QByteArray card(qint16 recNo, const QByteArray &company, const QByteArray &conta
 }
 
 // A one-line value as its field keeps it, as the printout shows it.
-QString field(const QString &text)
+QString printedField(const QString &text)
 {
     return text.leftJustified(40);
 }
@@ -232,9 +232,10 @@ void TestBusiness::typingAtTheEndOfAStoredValueKeepsIt_data()
         const char *box;
         int offset;
         int width;
-    } boxes[] = {{"Text1", 2, 40},    {"Text2", 42, 40},   {"Text3", 82, 100},  {"Text4", 182, 40},
-                 {"Text5", 222, 40},  {"Text6", 262, 40},  {"Text7", 302, 40},  {"Text8", 342, 40},
-                 {"Text9", 382, 40},  {"Text10", 422, 40}, {"Text11", 462, 40}, {"Text15", 502, 40},
+    } boxes[] = {{"Text1", 2, 40},     {"Text2", 42, 40},   {"Text3", 82, 100},
+                 {"Text4", 182, 40},   {"Text5", 222, 40},  {"Text6", 262, 40},
+                 {"Text7", 302, 40},   {"Text8", 342, 40},  {"Text9", 382, 40},
+                 {"Text10", 422, 40},  {"Text11", 462, 40}, {"Text15", 502, 40},
                  {"Text12", 542, 1500}};
     for (const auto &box : boxes)
         QTest::newRow(box.box) << QString::fromLatin1(box.box) << box.offset << box.width;
@@ -250,8 +251,9 @@ void TestBusiness::typingAtTheEndOfAStoredValueKeepsIt()
     QByteArray stored = le16(1);
     QList<QByteArray> values;
     for (const int fieldWidth : {40, 40, 100, 40, 40, 40, 40, 40, 40, 40, 40, 40, 1500}) {
-        const QByteArray value = fieldWidth == 40 ? "Acme Tools " + QByteArray::number(values.size())
-                                                  : QByteArray("first line\r\nsecond");
+        const QByteArray value = fieldWidth == 40
+                                     ? "Acme Tools " + QByteArray::number(values.size())
+                                     : QByteArray("first line\r\nsecond");
         values.append(value);
         stored += padded(value, fieldWidth);
     }
@@ -552,11 +554,13 @@ void TestBusiness::printedCardHasItsLines()
     // its extension even when the extension is empty.
     const QStringList printed = printedCard(BizStore().read(1));
     QCOMPARE(printed.size(), 12);
-    QCOMPARE(printed.at(0), u"Company : "_s + field(u"Acme"_s));
-    QCOMPARE(printed.at(3), u"City    : "_s + field(u"Springfield"_s));
-    QCOMPARE(printed.at(6), u"Phone1  : "_s + field(u"555-0100"_s) + u" Ext "_s + field(u"12"_s));
-    QCOMPARE(printed.at(7), u"Phone2  : "_s + field(u"555-0101"_s) + u" Ext "_s + field(QString()));
-    QCOMPARE(printed.at(9), u"E-Mail  : "_s + field(u"jo@acme.test"_s));
+    QCOMPARE(printed.at(0), u"Company : "_s + printedField(u"Acme"_s));
+    QCOMPARE(printed.at(3), u"City    : "_s + printedField(u"Springfield"_s));
+    QCOMPARE(printed.at(6),
+             u"Phone1  : "_s + printedField(u"555-0100"_s) + u" Ext "_s + printedField(u"12"_s));
+    QCOMPARE(printed.at(7),
+             u"Phone2  : "_s + printedField(u"555-0101"_s) + u" Ext "_s + printedField(QString()));
+    QCOMPARE(printed.at(9), u"E-Mail  : "_s + printedField(u"jo@acme.test"_s));
 
     // The page holds those lines in order; the notes' line break starts a new line. The PDF's
     // text keeps words and order, not the exact run of spaces.

@@ -24,6 +24,8 @@ class Box
 public:
     enum Kind { Line, Plain, Rich };
 
+    Box(const Box &) = delete;
+    Box &operator=(const Box &) = delete;
     Box(Kind kind, int width)
     {
         switch (kind) {
@@ -47,8 +49,9 @@ public:
 
     QWidget *widget() const
     {
-        return m_line ? static_cast<QWidget *>(m_line)
-                      : m_plain ? static_cast<QWidget *>(m_plain) : m_rich;
+        return m_line    ? static_cast<QWidget *>(m_line)
+               : m_plain ? static_cast<QWidget *>(m_plain)
+                         : m_rich;
     }
 
     QString text() const
@@ -134,8 +137,7 @@ void TestFieldBox::fitToFieldCountsLineBreaksAsTwo_data()
         << u"a\u65e5\u672c\u65e5b"_s << 5 << u"ab"_s << u"\u65e5\u672c"_s << -1;
     QTest::newRow("a pair is one character")
         << u"x\U0001F600y"_s << 5 << u"xy"_s << u"\U0001F600"_s << -1;
-    QTest::newRow("refused past the cut too")
-        << u"abc\u65e5"_s << 2 << u"ab"_s << u"\u65e5"_s << 2;
+    QTest::newRow("refused past the cut too") << u"abc\u65e5"_s << 2 << u"ab"_s << u"\u65e5"_s << 2;
 }
 
 void TestFieldBox::fitToFieldCountsLineBreaksAsTwo()
@@ -163,12 +165,13 @@ void TestFieldBox::boxTakesWhatItsFieldKeeps_data()
     QTest::addColumn<QString>("said"); // a part of the status text; empty: nothing said
 
     for (const int kind : {Box::Line, Box::Plain, Box::Rich}) {
-        const QByteArray k = kind == Box::Line ? "line: " : kind == Box::Plain ? "plain: " : "rich: ";
+        const QByteArray k = kind == Box::Line    ? "line: "
+                             : kind == Box::Plain ? "plain: "
+                                                  : "rich: ";
         QTest::newRow(k + "typing stops at the width")
-            << kind << 5 << u"abc"_s << false << u"defg"_s << u"abcde"_s
-            << u"keeps 5 characters"_s;
-        QTest::newRow(k + "a paste keeps what fits")
-            << kind << 5 << u"abc"_s << true << u"defg"_s << u"abcde"_s << u"the rest was not taken"_s;
+            << kind << 5 << u"abc"_s << false << u"defg"_s << u"abcde"_s << u"keeps 5 characters"_s;
+        QTest::newRow(k + "a paste keeps what fits") << kind << 5 << u"abc"_s << true << u"defg"_s
+                                                     << u"abcde"_s << u"the rest was not taken"_s;
         QTest::newRow(k + "a paste into a full box")
             << kind << 3 << u"abc"_s << true << u"d"_s << u"abc"_s << u"keeps 3 characters"_s;
         QTest::newRow(k + "typed characters without a form")
@@ -257,7 +260,7 @@ void TestFieldBox::storedValuesShowWithoutTheirPadding()
 
 void TestFieldBox::inputBoxTakesItsFieldsWidth()
 {
-    QtDialogs dialogs;
+    QtDialogs standard;
     for (const int width : {Dialogs::AnyLength, 60}) {
         bool typed = false;
         QTimer::singleShot(0, this, [&typed] {
@@ -271,8 +274,7 @@ void TestFieldBox::inputBoxTakesItsFieldsWidth()
             dialog->accept();
             typed = true;
         });
-        const QString answer =
-            dialogs.input(nullptr, u"ENTER"_s, u"Note"_s, u"Dentist"_s, width);
+        const QString answer = standard.input(nullptr, u"ENTER"_s, u"Note"_s, u"Dentist"_s, width);
         QVERIFY(typed);
         QCOMPARE(answer.size(), width == Dialogs::AnyLength ? 77 : 60);
     }
