@@ -3,12 +3,16 @@
 #include "platform/printer.h"
 
 #include "pdf_text.h"
+#include "typing.h"
 #include "work_dir.h"
 
+#include <QApplication>
 #include <QFileInfo>
 #include <QListWidget>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTest>
 
 bool havePdfToText()
 {
@@ -44,4 +48,15 @@ QStringList entries(QListWidget *list)
     for (int i = 0; i < list->count(); ++i)
         texts << list->item(i)->text();
     return texts;
+}
+
+void typeIntoSecondEntryAndSave(QWidget *window, const char *box, const char *saveButton,
+                                const QString &typed)
+{
+    QApplication::setActiveWindow(window);
+    auto *titles = control<QListWidget>(window, "List1");
+    QTest::mouseClick(titles->viewport(), Qt::LeftButton, {},
+                      titles->visualItemRect(titles->item(1)).center());
+    typeAtEnd(control<QWidget>(window, box), typed);
+    QTest::mouseClick(control<QPushButton>(window, saveButton), Qt::LeftButton);
 }

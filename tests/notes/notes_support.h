@@ -30,5 +30,10 @@ QByteArray titledRecord(qint16 number, const QByteArray &title, const QByteArray
 // Record n of a file's bytes.
 QByteArray recordAt(const QByteArray &file, int n, int length);
 
+// Chooses the second entry of a window's list, types at the end of one of its boxes and saves
+// with the window's save button, as a user does.
+void typeIntoSecondEntryAndSave(QWidget *window, const char *box, const char *saveButton,
+                                const QString &typed);
+
 // The texts of a list box's entries.
 QStringList entries(QListWidget *list);

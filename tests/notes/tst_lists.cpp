@@ -351,12 +351,8 @@ void TestLists::typingAtTheEndOfAStoredValueKeepsIt()
     dir.write(u"lists.dat"_s, file);
     Form6 window;
     window.show();
-    QApplication::setActiveWindow(&window);
-    auto *titles = control<QListWidget>(&window, "List1");
-    QTest::mouseClick(titles->viewport(), Qt::LeftButton, {},
-                      titles->visualItemRect(titles->item(1)).center());
-    typeAtEnd(control<QWidget>(&window, box.toLatin1().constData()), u" and buy stamps"_s);
-    QTest::mouseClick(control<QPushButton>(&window, "Command1"), Qt::LeftButton);
+    typeIntoSecondEntryAndSave(&window, box.toLatin1().constData(), "Command1",
+                               u" and buy stamps"_s);
     QCOMPARE(dir.read(u"lists.dat"_s), withTypedAtEnd(file, offset, width, " and buy stamps"));
 }
 

@@ -371,12 +371,7 @@ void TestNotepad::typingAtTheEndOfAStoredValueKeepsIt()
     dir.write(u"VLhelp.hlp"_s, file);
     Form9 window;
     window.show();
-    QApplication::setActiveWindow(&window);
-    auto *titles = control<QListWidget>(&window, "List1");
-    QTest::mouseClick(titles->viewport(), Qt::LeftButton, {},
-                      titles->visualItemRect(titles->item(1)).center());
-    typeAtEnd(control<QWidget>(&window, box.toLatin1().constData()), u" and buy stamps"_s);
-    QTest::mouseClick(control<QPushButton>(&window, "Save"), Qt::LeftButton);
+    typeIntoSecondEntryAndSave(&window, box.toLatin1().constData(), "Save", u" and buy stamps"_s);
     QCOMPARE(dir.read(u"VLhelp.hlp"_s), withTypedAtEnd(file, offset, width, " and buy stamps"));
 }
 
