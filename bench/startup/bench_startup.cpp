@@ -56,8 +56,10 @@ int main(int argc, char *argv[])
     const int runs = argc > 1 ? std::atoi(argv[1]) : 15;
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QTemporaryDir work;
-    QDir::setCurrent(work.path()); // the program keeps its data files here
-    runOnce(VELMORA_PROBE);        // the first start creates them; later starts read them
+    QDir::setCurrent(work.path());
+    // The program keeps its data files in the user's data folder, here below the work folder.
+    setenv("XDG_DATA_HOME", qPrintable(work.path()), 1);
+    runOnce(VELMORA_PROBE); // the first start creates them; later starts read them
     runOnce(BARE_PROBE);
 
     std::vector<double> ourTime, bareTime, ourPeak, barePeak;

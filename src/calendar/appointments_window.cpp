@@ -12,7 +12,7 @@
 #include "platform/stored_text.h"
 #include "platform/twips.h"
 #include "platform/working_date.h"
-#include "shell/preference_files.h"
+#include "settings/preference_files.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -4,7 +4,7 @@
 
 #include "calendar/appointment_store.h"
 #include "calendar/calendar_arithmetic.h"
-#include "shell/configured_font.h"
+#include "settings/configured_font.h"
 
 #include <QString>
 

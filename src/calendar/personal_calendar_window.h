@@ -5,7 +5,7 @@
 #include "calendar/calendar_arithmetic.h"
 #include "calendar/note_file.h"
 #include "calendar/personal_file.h"
-#include "shell/configured_font.h"
+#include "settings/configured_font.h"
 
 #include <QString>
 

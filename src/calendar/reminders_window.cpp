@@ -7,7 +7,7 @@
 #include "platform/sound_player.h"
 #include "platform/twips.h"
 #include "platform/working_date.h"
-#include "shell/preference_files.h"
+#include "settings/preference_files.h"
 
 #include <QGroupBox>
 #include <QLabel>

@@ -3,7 +3,7 @@
 #include "calendar/reminder_store.h"
 
 #include "platform/form.h"
-#include "shell/configured_font.h"
+#include "settings/configured_font.h"
 
 class QGroupBox;
 class QLabel;

@@ -10,7 +10,7 @@
 #include "platform/list_order.h"
 #include "platform/printer.h"
 #include "platform/twips.h"
-#include "shell/preference_files.h"
+#include "settings/preference_files.h"
 
 #include <QFont>
 #include <QGroupBox>

@@ -5,7 +5,7 @@
 #include "platform/dialogs.h"
 #include "platform/file_guard.h"
 #include "platform/twips.h"
-#include "shell/preference_files.h"
+#include "settings/preference_files.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>

@@ -10,8 +10,8 @@
 #include "platform/file_guard.h"
 #include "platform/focus_watcher.h"
 #include "platform/twips.h"
-#include "shell/configured_font.h"
-#include "shell/preference_files.h"
+#include "settings/configured_font.h"
+#include "settings/preference_files.h"
 
 #include <QGroupBox>
 #include <QLineEdit>

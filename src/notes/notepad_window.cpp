@@ -7,6 +7,7 @@
 #include "platform/dialogs.h"
 #include "platform/field_box.h"
 #include "platform/file_guard.h"
+#include "platform/shipped_files.h"
 #include "platform/twips.h"
 
 #include <QLineEdit>
@@ -64,6 +65,15 @@ void Form9::Form_Load()
         position = 1;
         getrec();
     });
+}
+
+void Form9::createFile()
+{
+    const QString shipped = ShippedFiles::path(store().fileName());
+    if (shipped.isEmpty())
+        TitledTextForm::createFile();
+    else
+        store().createFrom(shipped);
 }
 
 QString Form9::bodyText() const

@@ -29,6 +29,8 @@ protected:
     void Form_Load() override;
     QString bodyText() const override;
     void setBodyText(const QString &text) override;
+    // A data folder without topics gets the ones the program ships, else ten blank ones.
+    void createFile() override;
 
 private:
     // A topic shown, and the text typed into it, start in the box's own size and colour.

@@ -44,6 +44,14 @@ void TitledTextFile::write(int n, const TitledText &text) const
     m_file.write(n, toRecord(n, text));
 }
 
+void TitledTextFile::createFrom(const QString &path) const
+{
+    const RecordFile source(path, recordLength(), RecordFile::Lookup::ExactPath);
+    QList<Record> records = source.readAll();
+    records.resize(source.count()); // a cut last record is not a topic
+    m_file.create(records);
+}
+
 void TitledTextFile::create(const QList<TitledText> &texts) const
 {
     QList<Record> records;

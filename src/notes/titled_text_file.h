@@ -23,6 +23,7 @@ public:
     // initial: the records a new file holds.
     TitledTextFile(const QString &fileName, int bodyWidth, const QList<TitledText> &initial);
 
+    QString fileName() const { return m_file.fileName(); }
     int recordLength() const { return m_file.recordLength(); }
     int bodyWidth() const { return m_bodyWidth; }
 
@@ -39,6 +40,8 @@ public:
     void create(const QList<TitledText> &texts) const;
     // A new file with its initial records.
     void createFile() const { create(m_initial); }
+    // A new file holding the whole records of the file at this path, byte for byte.
+    void createFrom(const QString &path) const;
 
 private:
     Record toRecord(int n, const TitledText &text) const;

@@ -27,7 +27,12 @@ void TitledTextForm::setTextControls(QListWidget *list, QLineEdit *title)
 void TitledTextForm::testopen()
 {
     if (!m_store.exists())
-        m_store.createFile();
+        createFile();
+}
+
+void TitledTextForm::createFile()
+{
+    m_store.createFile();
 }
 
 void TitledTextForm::seekrec()

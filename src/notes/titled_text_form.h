@@ -36,6 +36,8 @@ protected:
     virtual QString bodyText() const = 0;
     virtual void setBodyText(const QString &text) = 0;
 
+    // Writes the file testopen found missing: the store's initial records.
+    virtual void createFile();
     // putrec2, seekrec, removelist, showlist: what the save buttons do.
     void saveAndShowList();
     // Shows record position with no entry selected, a record past the last one as empty boxes.

@@ -3,7 +3,7 @@
 #include "tree_store.h"
 
 #include "platform/form.h"
-#include "shell/configured_font.h"
+#include "settings/configured_font.h"
 
 #include <QHash>
 

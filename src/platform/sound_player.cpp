@@ -1,5 +1,7 @@
 #include "sound_player.h"
 
+#include "shipped_files.h"
+
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
@@ -196,8 +198,7 @@ void Recording::stop()
 
 QString chimePath()
 {
-    return QDir(QCoreApplication::applicationDirPath())
-        .filePath(QStringLiteral("velmora-chime.wav"));
+    return ShippedFiles::path(QStringLiteral("velmora-chime.wav"));
 }
 
 void setSearchPath(const QStringList &folders)

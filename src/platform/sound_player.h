@@ -77,7 +77,7 @@ private:
     QString m_file;
 };
 
-// The short chime shipped beside the program.
+// The short chime shipped with the program; empty text when it is not there.
 QString chimePath();
 
 // Folders searched for the system players and recorders instead of PATH (tests); an empty list

@@ -2,6 +2,7 @@
 
 #include "platform/twips.h"
 
+#include <QDir>
 #include <QLabel>
 
 namespace {
@@ -39,4 +40,11 @@ Form12::Form12(QWidget *parent) : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixe
     label(this, "Label2", QStringLiteral("Your data stays in your own working folder."), 1200, 1440,
           3855, 375);
     label(this, "Label3", QStringLiteral("Version 1.0 of the 32 bit series"), 1680, 960, 2775, 255);
+    // Where the data files are: the folder the program works in, chosen at start.
+    QLabel *folder =
+        label(this, "Label4",
+              QStringLiteral("Data folder: ") + QDir::toNativeSeparators(QDir::currentPath()), 240,
+              1860, 5610, 495);
+    folder->setWordWrap(true);
+    folder->setTextInteractionFlags(Qt::TextSelectableByMouse);
 }

@@ -1,7 +1,7 @@
 #include "main_window.h"
 
-#include "configured_font.h"
-#include "preference_files.h"
+#include "settings/configured_font.h"
+#include "settings/preference_files.h"
 #include "toolbar_icons.h"
 #include "toolbar_table.h"
 
@@ -32,8 +32,9 @@ const QString Notice = QStringLiteral("Velmora - your day, your data, on your ow
 
 } // namespace
 
-VL32V1::VL32V1(QWidget *parent)
-    : QMainWindow(parent), m_mdiArea(new QMdiArea(this)), m_dialogFont(QApplication::font())
+VL32V1::VL32V1(ToolWindowFactory windows, QWidget *parent)
+    : QMainWindow(parent), m_createWindow(std::move(windows)), m_mdiArea(new QMdiArea(this)),
+      m_dialogFont(QApplication::font())
 {
     setObjectName(QStringLiteral("VL32V1"));
     m_mdiArea->setObjectName(QStringLiteral("MDIClient"));
@@ -244,7 +245,7 @@ QWidget *VL32V1::openWindow(ToolWindowId id)
         }
         return open;
     }
-    std::unique_ptr<QWidget> created = createToolWindow(id);
+    std::unique_ptr<QWidget> created = m_createWindow ? m_createWindow(id) : nullptr;
     if (!created)
         return nullptr;
     QWidget *window = created.get();

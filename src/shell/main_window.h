@@ -18,7 +18,7 @@ class VL32V1 : public QMainWindow
     Q_OBJECT
 
 public:
-    explicit VL32V1(QWidget *parent = nullptr);
+    explicit VL32V1(ToolWindowFactory windows, QWidget *parent = nullptr);
     ~VL32V1() override;
 
     // Preferences read at start.
@@ -58,6 +58,7 @@ private:
     void fontmnu_Click();
     void exitmenu_Click();
 
+    ToolWindowFactory m_createWindow;
     QMdiArea *m_mdiArea;
     QToolBar *m_toolbar = nullptr;
     QFont m_dialogFont;

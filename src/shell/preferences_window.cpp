@@ -1,6 +1,6 @@
 #include "preferences_window.h"
 
-#include "preference_files.h"
+#include "settings/preference_files.h"
 
 #include "platform/dialogs.h"
 #include "platform/field_box.h"

@@ -2,6 +2,7 @@
 
 #include <QLatin1String>
 
+#include <functional>
 #include <memory>
 
 class QWidget;
@@ -28,5 +29,6 @@ enum class ToolWindowId {
 bool isMdiChild(ToolWindowId id);
 QLatin1String toolWindowName(ToolWindowId id);
 
-// A new, not yet loaded window; nullptr for a window this build does not have.
-std::unique_ptr<QWidget> createToolWindow(ToolWindowId id);
+// Makes a new, not yet loaded window; nullptr for a window it does not have. The program's
+// table of windows is one; the frame is given it and knows no window itself.
+using ToolWindowFactory = std::function<std::unique_ptr<QWidget>(ToolWindowId id)>;

@@ -6,7 +6,7 @@
 #include "platform/sound_player.h"
 #include "platform/status_panels.h"
 #include "platform/twips.h"
-#include "shell/preference_files.h"
+#include "settings/preference_files.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,3 +1,4 @@
+#include "app/window_table.h"
 #include "calendar/appointment_store.h"
 #include "calendar/appointments_window.h"
 #include "calendar/month_grid.h"
@@ -537,7 +538,7 @@ void TestAppointments::windowLoadCreatesTheStore()
 void TestAppointments::mainWindowOpensIt()
 {
     WindowFixture f; // setup.dat names the appointments as the start-up window
-    VL32V1 main;
+    VL32V1 main(createToolWindow);
     main.show();
     auto *w = qobject_cast<form5 *>(main.toolWindow(ToolWindowId::form5));
     QVERIFY(w);

@@ -1,11 +1,12 @@
+#include "app/window_table.h"
 #include "calendar/calendar_arithmetic.h"
 #include "calendar/month_grid.h"
 #include "calendar/note_file.h"
 #include "calendar/personal_calendar_window.h"
 #include "calendar/personal_file.h"
 #include "calendar/small_calendar_window.h"
+#include "settings/preference_files.h"
 #include "shell/main_window.h"
-#include "shell/preference_files.h"
 
 #include "platform/status_panels.h"
 #include "platform/working_date.h"
@@ -888,7 +889,7 @@ void TestCalendar::configuredFontIsApplied()
 void TestCalendar::mainWindowOpensBothCalendars()
 {
     WorkDir dir;
-    VL32V1 window;
+    VL32V1 window(createToolWindow);
     window.show();
     // Start-up value 0 opens the personal calendar inside the frame.
     QWidget *personal = window.toolWindow(ToolWindowId::Form1);

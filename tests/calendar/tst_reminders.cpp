@@ -1,9 +1,11 @@
+#include "app/window_table.h"
 #include "calendar/reminder_store.h"
 #include "calendar/reminders_window.h"
 #include "shell/main_window.h"
 #include "shell/tool_windows.h"
 
 #include "platform/printer.h"
+#include "platform/shipped_files.h"
 #include "platform/sound_player.h"
 #include "platform/working_date.h"
 
@@ -76,6 +78,7 @@ class TestReminders : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
 
@@ -107,6 +110,12 @@ private slots:
 private:
     ScriptedDialogs *m_dialogs = nullptr;
 };
+
+void TestReminders::initTestCase()
+{
+    // The chime the build ships beside the program.
+    ShippedFiles::setFolders({QFileInfo(QStringLiteral(VELMORA_CHIME_FILE)).path()});
+}
 
 void TestReminders::init()
 {
@@ -346,7 +355,7 @@ void TestReminders::startupValue3AnnouncesAtProgramStart()
     FakeProgram player(dir.filePath(u"player"_s));
     dir.write(u"setup.dat"_s, setupBytes(3, "./player", "ding.wav"));
     dir.write(u"remind.dat"_s, reminder(1, "Call home", "3/5/26"));
-    VL32V1 frame;
+    VL32V1 frame(createToolWindow);
     frame.show();
     const std::optional<QStringList> arguments = player.nextArguments();
     QVERIFY(arguments);

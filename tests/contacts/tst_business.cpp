@@ -1,3 +1,4 @@
+#include "app/window_table.h"
 #include "contacts/business_card.h"
 #include "contacts/business_store.h"
 #include "contacts/business_window.h"
@@ -690,7 +691,7 @@ void TestBusiness::toolbarOpensTheWindow()
     dir.write(u"setup.dat"_s, le16(0) + padded("9", 10) + le16(2) + le16(0) +
                                   padded("C:\\WINDOWS\\sndrec32.exe", 50) +
                                   padded("c:\\WINDOWS\\DING.WAV", 50));
-    VL32V1 main;
+    VL32V1 main(createToolWindow);
     main.show();
     auto *window = main.findChild<Form4 *>(u"Form4"_s);
     QVERIFY(window);

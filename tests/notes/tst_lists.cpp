@@ -1,3 +1,4 @@
+#include "app/window_table.h"
 #include "notes/lists_window.h"
 #include "platform/printer.h"
 #include "shell/main_window.h"
@@ -307,7 +308,7 @@ void TestLists::mainWindowOpensTheNotesWindows()
     QFETCH(QString, file);
     QFETCH(bool, child);
     WorkDir dir;
-    VL32V1 frame;
+    VL32V1 frame(createToolWindow);
     frame.show();
     if (auto *menuCommand = frame.findChild<QAction *>(command))
         menuCommand->trigger();

@@ -1,4 +1,5 @@
 #include "notes/notepad_window.h"
+#include "platform/shipped_files.h"
 
 #include "notes_support.h"
 #include "scripted_dialogs.h"
@@ -7,6 +8,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProcess>
@@ -70,6 +72,7 @@ private slots:
     void cleanup();
 
     void freshFileHoldsTenBlankTopics();
+    void shippedTopicsComeIntoANewDataFolder();
     void addedTopicBecomesTheNextRecord();
     void saveStoresTheTopicShown();
     void clickingAnotherTopicStoresNothing();
@@ -114,6 +117,35 @@ void TestNotepad::freshFileHoldsTenBlankTopics()
     QCOMPARE(entries(list1), QStringList(10, QString()));
     QCOMPARE(list1->currentRow(), 0);
     QCOMPARE(w.position, qint16(1));
+}
+
+void TestNotepad::shippedTopicsComeIntoANewDataFolder()
+{
+    const QString shippedPath = QStringLiteral(SHIPPED_HELP_FILE);
+    ShippedFiles::setFolders({QFileInfo(shippedPath).path()});
+    QFile shipped(shippedPath);
+    QVERIFY(shipped.open(QIODevice::ReadOnly));
+    const QByteArray topics = shipped.readAll();
+    {
+        WorkDir dir;
+        Form9 w;
+        w.show();
+        QCOMPARE(dir.read(u"VLhelp.hlp"_s), topics);
+        const QStringList titles = entries(control<QListWidget>(&w, "List1"));
+        QCOMPARE(titles.size(), topics.size() / Length);
+        QVERIFY(!titles.constFirst().isEmpty());
+    }
+    {
+        // The user's own topics are never replaced, whatever their letter case.
+        WorkDir dir;
+        const QByteArray own = topic(1, "Mine", "my own words");
+        dir.write(u"VLHELP.HLP"_s, own);
+        Form9 w;
+        w.show();
+        QCOMPARE(dir.read(u"VLHELP.HLP"_s), own);
+        QVERIFY(!QFile::exists(dir.filePath(u"VLhelp.hlp"_s)));
+    }
+    ShippedFiles::setFolders({});
 }
 
 void TestNotepad::addedTopicBecomesTheNextRecord()

@@ -1,4 +1,5 @@
-#include "shell/configured_font.h"
+#include "app/window_table.h"
+#include "settings/configured_font.h"
 #include "shell/main_window.h"
 #include "shell/preferences_window.h"
 #include "shell/toolbar_table.h"
@@ -132,7 +133,7 @@ void TestShell::cleanup()
 void TestShell::firstStartCreatesThePreferenceFiles()
 {
     WorkDir dir;
-    VL32V1 window;
+    VL32V1 window(createToolWindow);
     window.show();
     QCOMPARE(window.windowTitle(), QStringLiteral("Velmora (32 bit)"));
     QCOMPARE(dir.read(QStringLiteral("setup.dat")),
@@ -151,7 +152,7 @@ void TestShell::existingPreferencesAreReadNotRewritten()
     // Upper-case names are the same files and are kept.
     dir.write(QStringLiteral("SETUP.DAT"), setup);
     dir.write(QStringLiteral("config.dat"), config);
-    VL32V1 window;
+    VL32V1 window(createToolWindow);
     window.show();
     QCOMPARE(dir.read(QStringLiteral("SETUP.DAT")), setup);
     QCOMPARE(dir.read(QStringLiteral("config.dat")), config);
@@ -175,7 +176,7 @@ void TestShell::startupOutsideTheTableOpensNothing()
     WorkDir dir;
     dir.write(QStringLiteral("setup.dat"),
               setupBytes("9", qint16(startup), 0, DefaultProgram, DefaultSound));
-    VL32V1 window;
+    VL32V1 window(createToolWindow);
     window.show();
     QVERIFY(window.mdiArea()->subWindowList().isEmpty());
     const QStringList files = QDir(dir.path()).entryList(QDir::Files);
@@ -187,7 +188,7 @@ void TestShell::unwritableSetupIsReported()
     WorkDir dir;
     QDir(dir.path()).mkdir(QStringLiteral("setup.dat")); // a folder where the file should be
     m_dialogs->answerMessage(Dialogs::Answer::Ok);
-    VL32V1 window;
+    VL32V1 window(createToolWindow);
     window.show();
     QCOMPARE(m_dialogs->asked().size(), 1);
     QVERIFY(m_dialogs->lastAsked().message.text.startsWith(QStringLiteral("setup.dat: ")));
@@ -197,7 +198,7 @@ void TestShell::unwritableSetupIsReported()
 void TestShell::toolbarMatchesItsTable()
 {
     WorkDir dir;
-    VL32V1 window;
+    VL32V1 window(createToolWindow);
     auto *toolbar = child<QToolBar>(&window, "Toolbar1");
     QVERIFY(toolbar);
     QStringList keys, tips;
@@ -222,7 +223,7 @@ void TestShell::toolbarMatchesItsTable()
 void TestShell::menusAreNamed()
 {
     WorkDir dir;
-    VL32V1 window;
+    VL32V1 window(createToolWindow);
     const struct
     {
         const char *name;
@@ -247,7 +248,7 @@ void TestShell::menusAreNamed()
 void TestShell::toolbarRowsWriteTheStatusPanels()
 {
     WorkDir dir;
-    VL32V1 window;
+    VL32V1 window(createToolWindow);
     window.show();
     auto *panel2 = child<StatusPanel>(&window, "Panel2");
     auto *panel3 = child<StatusPanel>(&window, "Panel3");
@@ -292,7 +293,7 @@ void TestShell::statusPanelsShareTheBar()
     QFETCH(QString, status);
     QFETCH(bool, fits);
     WorkDir dir;
-    VL32V1 window;
+    VL32V1 window(createToolWindow);
     window.show();
     SetStatusText(status);
     window.resize(frameWidth, window.height());
@@ -336,7 +337,7 @@ void TestShell::statusPanelsShareTheBar()
 void TestShell::fontsWritesConfigEvenWhenCancelled()
 {
     WorkDir dir;
-    VL32V1 window;
+    VL32V1 window(createToolWindow);
     window.show();
     const QFont initial = window.dialogFont();
     dir.write(QStringLiteral("config.dat"), QByteArray(2077, 'x'));
@@ -388,7 +389,7 @@ void TestShell::questionsOfAWindowKeepTheWorkingDate()
 void TestShell::deactivationRestoresTheStartDate()
 {
     WorkDir dir;
-    VL32V1 window;
+    VL32V1 window(createToolWindow);
     window.show();
     QApplication::setActiveWindow(&window);
     WorkingDate::setFromText(u"5/5/1995");
@@ -496,7 +497,7 @@ void TestShell::preferencesCreateTheirOwnDefaults()
 void TestShell::windowsOpenOnce()
 {
     WorkDir dir;
-    VL32V1 window;
+    VL32V1 window(createToolWindow);
     window.show();
     window.findChild<QAction *>(QStringLiteral("aboutit"))->trigger();
     QWidget *about = window.toolWindow(ToolWindowId::Form12);
@@ -556,7 +557,7 @@ void TestShell::frameGrowsToShowAChild()
 {
     QFETCH(QString, key);
     WorkDir dir;
-    VL32V1 window;
+    VL32V1 window(createToolWindow);
     window.show();
     window.Toolbar1_ButtonClick(key);
     QMdiSubWindow *sub = window.mdiArea()->activeSubWindow();

@@ -2,9 +2,11 @@
 
 #include "work_dir.h"
 
+#include "app/window_table.h"
+
 #include <QFile>
 
-TestFrame::TestFrame()
+TestFrame::TestFrame() : VL32V1(createToolWindow)
 {
     // Start-up window 9 opens none; the rest as a first start writes it.
     QFile setup(QStringLiteral("setup.dat"));

@@ -1,3 +1,4 @@
+#include "app/window_table.h"
 #include "tools/expenses_window.h"
 #include "tools/launcher_window.h"
 #include "tools/ledger_store.h"
@@ -228,7 +229,7 @@ void TestTools::browsedFilePath()
 void TestTools::toolbarOpensTheTools()
 {
     WorkDir dir;
-    VL32V1 frame;
+    VL32V1 frame(createToolWindow);
     frame.show();
     for (const char *key : {"launch", "Bills", "sound"})
         child<QAction>(&frame, QLatin1String(key))->trigger();

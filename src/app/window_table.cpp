@@ -1,4 +1,4 @@
-#include "tool_windows.h"
+#include "window_table.h"
 
 #include "calendar/appointments_window.h"
 #include "calendar/personal_calendar_window.h"

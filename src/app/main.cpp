@@ -1,0 +1,40 @@
+#include "command_line.h"
+#include "program.h"
+
+#include <QApplication>
+#ifdef VELMORA_QUIT_WHEN_SHOWN
+#include <QTimer>
+#endif
+
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    // The user's data folder is ~/.local/share/velmora, after the name in lower case.
+    QCoreApplication::setApplicationName(QStringLiteral("velmora"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("1.0"));
+
+    // Read before the toolkit starts, so --help and --version need no display.
+    const CommandLine line = [&] {
+        const QCoreApplication reader(argc, argv);
+        return CommandLine::parse(QCoreApplication::arguments());
+    }();
+    switch (line.action) {
+    case CommandLine::Action::ShowHelp:
+    case CommandLine::Action::ShowVersion:
+        std::fputs(qPrintable(line.text), stdout);
+        return 0;
+    case CommandLine::Action::Refuse:
+        std::fputs(qPrintable(line.text), stderr);
+        return 2;
+    case CommandLine::Action::Run:
+        break;
+    }
+
+    QApplication app(argc, argv);
+#ifdef VELMORA_QUIT_WHEN_SHOWN
+    // The start-up benchmark's build: leave as soon as the frame has been shown.
+    QTimer::singleShot(0, &app, &QCoreApplication::quit);
+#endif
+    return runProgram(line);
+}
