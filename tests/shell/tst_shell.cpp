@@ -16,6 +16,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -507,6 +508,8 @@ void TestShell::windowsOpenOnce()
     window.findChild<QAction *>(QStringLiteral("aboutit"))->trigger();
     QCOMPARE(window.toolWindow(ToolWindowId::Form12), about);
     QCOMPARE(child<QLabel>(about, "Label1")->text(), QStringLiteral("Velmora  (32 bit)"));
+    QCOMPARE(child<QLabel>(about, "Label4")->text(),
+             u"Data folder: "_s + QDir::toNativeSeparators(QDir::currentPath()));
     about->close();
     QTRY_VERIFY(!window.toolWindow(ToolWindowId::Form12));
 }
