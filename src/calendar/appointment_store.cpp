@@ -2,9 +2,12 @@
 
 #include "platform/cp1252.h"
 #include "platform/data_files.h"
+#include "platform/file_care.h"
 #include "platform/file_error.h"
 #include "platform/file_system.h"
+#include "platform/os_file.h"
 #include "platform/record_file.h"
+#include "platform/whole_file.h"
 
 namespace {
 
@@ -76,6 +79,11 @@ QString AppointmentStore::newDayFileName()
     return QStringLiteral("appoint.new");
 }
 
+QString AppointmentStore::deleteNoteName()
+{
+    return QStringLiteral("appoint.velmora-delete");
+}
+
 void AppointmentStore::open() const
 {
     recoverDelete();
@@ -85,16 +93,26 @@ void AppointmentStore::open() const
 
 void AppointmentStore::recoverDelete() const
 {
-    if (!DataFiles::exists(newDayFileName()))
+    if (!OsFile::exists(deleteNoteName())) {
+        // Stopped before the delete was decided: it did not happen.
+        if (OsFile::exists(newDayFileName()))
+            FileSystem::remove(newDayFileName());
         return;
-    if (DataFiles::exists(dayFileName())) {
-        // Stopped before the new file took its place: the delete did not happen.
-        FileSystem::remove(newDayFileName());
-    } else {
-        // Stopped between the two renames: the new file was complete on disk, so finish.
+    }
+    // Decided: the new file is whole on disk; finish what the stop left.
+    if (OsFile::exists(newDayFileName())) {
+        if (DataFiles::exists(dayFileName())) {
+            FileSystem::remove(tempFileName());
+            FileSystem::rename(dayFileName(), tempFileName());
+        }
         FileSystem::rename(newDayFileName(), dayFileName());
         FileSystem::syncDirectoryOf(dayFileName());
     }
+    const OsFile note(deleteNoteName(), deleteNoteName(), OsFile::Mode::Read);
+    const QList<QByteArray> numbers = note.readAt(0, 64).trimmed().split(' ');
+    if (numbers.size() == 2)
+        clearMonthFlag(numbers.at(0).toInt(), numbers.at(1).toInt());
+    FileSystem::remove(deleteNoteName());
 }
 
 int AppointmentStore::dayCount() const
@@ -157,7 +175,6 @@ AppointmentStore::Saved AppointmentStore::saveDay(const DayEntry &entry) const
     const Lookup day = findDay(entry.dayKey);
     const Lookup month = findMonth(entry.monthKey);
 
-    // The month first: a day left without its record by a failure only shows red.
     MonthRecord flags;
     if (month.match) {
         flags = readMonth(month.position);
@@ -167,7 +184,7 @@ AppointmentStore::Saved AppointmentStore::saveDay(const DayEntry &entry) const
     }
     flags.MonthKey = entry.monthKey;
     flags.setFlag(entry.cell, 1);
-    writeMonth(saved.monthPosition, flags);
+    flags.RecNo = qint16(saved.monthPosition);
     saved.monthFound = month.match;
 
     AppointmentRecord record;
@@ -181,8 +198,14 @@ AppointmentStore::Saved AppointmentStore::saveDay(const DayEntry &entry) const
     if (entry.slot >= 0 && entry.slot < AppointmentRecord::SlotCount)
         record.SlotNote[entry.slot] = entry.slotNote;
     record.DayNote = entry.dayNote;
-    writeDay(saved.position, record);
+    record.RecNo = qint16(saved.position);
     saved.dayFound = day.match;
+
+    // The red day and its record land together or not at all.
+    WriteBatch batch;
+    monthFile().stage(batch, saved.monthPosition, flags.toRecord());
+    dayFile().stage(batch, saved.position, record.toRecord());
+    batch.commit();
     return saved;
 }
 
@@ -237,12 +260,24 @@ AppointmentStore::Deleted AppointmentStore::deleteDay(int position, int monthPos
     }
     step(DeleteStep::NewFileSynced);
 
+    // From here the delete is decided: a load after a stop finishes it, the month's red day
+    // included, as the note of what is to be done says.
+    try {
+        FileCare::beforeChange(dayName, dayFileName(), AppointmentRecord::Length);
+        writeWholeFile(deleteNoteName(), deleteNoteName(),
+                       QByteArray::number(deleted.erased ? monthPosition : 0) + ' ' +
+                           QByteArray::number(cell) + '\n');
+    } catch (const FileError &) {
+        removeQuietly(newDayFileName());
+        throw;
+    }
     try {
         FileSystem::remove(tempFileName());
         step(DeleteStep::TempRemoved);
         FileSystem::rename(dayName, tempFileName());
     } catch (const FileError &) {
         removeQuietly(newDayFileName());
+        removeQuietly(deleteNoteName());
         throw;
     }
     try {
@@ -253,6 +288,7 @@ AppointmentStore::Deleted AppointmentStore::deleteDay(int position, int monthPos
         try {
             FileSystem::rename(tempFileName(), dayName);
             removeQuietly(newDayFileName());
+            removeQuietly(deleteNoteName());
         } catch (const FileError &) {
         }
         throw;
@@ -260,11 +296,19 @@ AppointmentStore::Deleted AppointmentStore::deleteDay(int position, int monthPos
     FileSystem::syncDirectoryOf(dayName);
     step(DeleteStep::NewFileRenamed);
 
-    if (deleted.erased) {
-        MonthRecord month = readMonth(monthPosition);
-        month.setFlag(cell, 0);
-        writeMonth(monthPosition, month);
-    }
+    clearMonthFlag(deleted.erased ? monthPosition : 0, cell);
     step(DeleteStep::MonthUpdated);
+    FileSystem::remove(deleteNoteName());
     return deleted;
+}
+
+void AppointmentStore::clearMonthFlag(int monthPosition, int cell) const
+{
+    if (monthPosition < 1)
+        return;
+    MonthRecord month = readMonth(monthPosition);
+    if (!month.hasFlag(cell) || month.DayFlags[cell] == 0)
+        return;
+    month.setFlag(cell, 0);
+    writeMonth(monthPosition, month);
 }

@@ -16,8 +16,9 @@ public:
     static QString dayFileName();   // "appoint.dat"
     static QString monthFileName(); // "cal.dat"
     static QString tempFileName();  // "temp.dat"
-    // Where a delete builds the next appoint.dat.
+    // Where a delete builds the next appoint.dat, and notes what it has decided to do.
     static QString newDayFileName();
+    static QString deleteNoteName();
 
     // Creates appoint.dat and cal.dat with their placeholders when missing, after finishing or
     // undoing a delete that was stopped half-way.
@@ -94,6 +95,7 @@ public:
 private:
     void step(DeleteStep at) const;
     void recoverDelete() const;
+    void clearMonthFlag(int monthPosition, int cell) const;
 
     std::function<void(DeleteStep)> m_stepHook;
 };

@@ -173,8 +173,10 @@ Form1::Form1(QWidget *parent) : Form(parent)
 
 void Form1::Form_Load()
 {
+    // Rewriting the placeholder is no reason not to show the book: in a folder that takes no
+    // writes the entries still show, and the message says once that saving there fails.
+    guarded(this, [this] { createpersonal(); });
     guarded(this, [this] {
-        createpersonal();
         getconfig();
         showmyfonts();
         opentest();

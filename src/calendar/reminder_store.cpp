@@ -87,16 +87,25 @@ QList<ReminderRecord> ReminderStore::readAll() const
 
 void ReminderStore::write(int n, const ReminderRecord &reminder) const
 {
+    file().write(n, toRecord(n, reminder));
+}
+
+Record ReminderStore::toRecord(int n, const ReminderRecord &reminder)
+{
     Record r(ReminderRecord::Length);
     r.setInt16(RecNoAt, qint16(n));
     r.setShownText(NameAt, ReminderRecord::NameWidth, reminder.RemName);
     r.setShownText(DateAt, ReminderRecord::DateWidth, reminder.RemDate);
     r.setShownText(NoteAt, ReminderRecord::NoteWidth, reminder.RemNote);
-    file().write(n, r);
+    return r;
 }
 
 void ReminderStore::removeByShifting(int n, int count) const
 {
+    // Every moved reminder lands, or none does: no reminder is ever listed twice.
+    const QList<ReminderRecord> reminders = readAll();
+    QList<QPair<int, Record>> moved;
     for (int i = n; i <= count; ++i)
-        write(i, read(i + 1));
+        moved.append({i, toRecord(i, reminders.value(i))});
+    file().write(moved);
 }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "platform/record.h"
 #include <QDate>
+
 #include <QList>
 #include <QString>
 #include <QStringView>
@@ -48,4 +50,7 @@ public:
     // Each reminder after n moves down one place over it; the last place is rewritten from a
     // read past the end, so it holds a blank reminder and the file keeps its length.
     void removeByShifting(int n, int count) const;
+
+private:
+    static Record toRecord(int n, const ReminderRecord &reminder);
 };

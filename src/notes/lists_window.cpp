@@ -127,10 +127,8 @@ void Form6::Command3_Click()
     guarded(this, [this] {
         seekrec();
         SavePos = position;
-        // Each later list moves up by one; the last pass reads past the end and so writes the
-        // last record blank. The file keeps its length.
-        for (; position <= Numbrecords; ++position)
-            store().write(position, store().read(position + 1));
+        // Each later list moves up by one; the last record becomes blank.
+        store().removeByShifting(position);
         position = SavePos;
         removelist();
         showlist();

@@ -13,10 +13,14 @@ TitledTextFile::TitledTextFile(const QString &fileName, int bodyWidth,
     : m_file(fileName, BodyOffset + bodyWidth), m_bodyWidth(bodyWidth), m_initial(initial)
 {}
 
+TitledText TitledTextFile::textOf(const Record &record) const
+{
+    return {record.shownText(TitleOffset, TitleWidth), record.shownText(BodyOffset, m_bodyWidth)};
+}
+
 TitledText TitledTextFile::read(int n) const
 {
-    const Record record = m_file.read(n);
-    return {record.shownText(TitleOffset, TitleWidth), record.shownText(BodyOffset, m_bodyWidth)};
+    return textOf(m_file.read(n));
 }
 
 QList<QString> TitledTextFile::titles() const
@@ -42,6 +46,19 @@ Record TitledTextFile::toRecord(int n, const TitledText &text) const
 void TitledTextFile::write(int n, const TitledText &text) const
 {
     m_file.write(n, toRecord(n, text));
+}
+
+void TitledTextFile::removeByShifting(int n) const
+{
+    const QList<Record> records = m_file.readAll();
+    const int last = m_file.count();
+    QList<QPair<int, Record>> moved;
+    for (int i = n; i <= last; ++i) {
+        // Record i + 1 at place i; past the last one a record of zeros, blank once written.
+        const Record next = i < last ? records.at(i) : Record(recordLength());
+        moved.append({i, toRecord(i, textOf(next))});
+    }
+    m_file.write(moved);
 }
 
 void TitledTextFile::createFrom(const QString &path) const

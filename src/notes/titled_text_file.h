@@ -36,6 +36,10 @@ public:
     QList<QString> titles() const;
     // Writes record n with n as its number; a title or body too long for its field is cut.
     void write(int n, const TitledText &text) const;
+    // Each record after n moves down one place over it, all together or not at all; the last
+    // place is rewritten from a read past the end, so it holds a blank record and the file keeps
+    // its length.
+    void removeByShifting(int n) const;
     // Replaces the file with these records, numbered from 1.
     void create(const QList<TitledText> &texts) const;
     // A new file with its initial records.
@@ -45,6 +49,7 @@ public:
 
 private:
     Record toRecord(int n, const TitledText &text) const;
+    TitledText textOf(const Record &record) const;
 
     RecordFile m_file;
     int m_bodyWidth;

@@ -1,6 +1,7 @@
 #include "file_guard.h"
 
 #include "dialogs.h"
+#include "file_notices.h"
 
 void reportFileError(QWidget *parent, const FileError &error)
 {
@@ -9,4 +10,15 @@ void reportFileError(QWidget *parent, const FileError &error)
     message.title = QStringLiteral("Velmora");
     message.icon = Dialogs::Icon::Critical;
     dialogs().message(parent, message);
+}
+
+void showFileNotices(QWidget *parent)
+{
+    for (const QString &note : FileNotices::take()) {
+        Dialogs::Message message;
+        message.text = note;
+        message.title = QStringLiteral("Velmora");
+        message.icon = Dialogs::Icon::Exclamation;
+        dialogs().message(parent, message);
+    }
 }

@@ -1,11 +1,12 @@
 #include "record_file.h"
 
 #include "data_files.h"
+#include "file_care.h"
 #include "file_error.h"
+#include "whole_file.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 void RecordFile::checkRecordNumber(int n) const
 {
@@ -14,8 +15,8 @@ void RecordFile::checkRecordNumber(int n) const
         throw FileError(m_fileName, QStringLiteral("Bad record number"));
 }
 
-RecordFile::RecordFile(const QString &fileName, int recordLength, Lookup lookup)
-    : m_fileName(fileName), m_recordLength(recordLength), m_lookup(lookup)
+RecordFile::RecordFile(const QString &fileName, int recordLength, Lookup lookup, Shape shape)
+    : m_fileName(fileName), m_recordLength(recordLength), m_lookup(lookup), m_shape(shape)
 {
     Q_ASSERT(recordLength > 0);
 }
@@ -25,14 +26,27 @@ QString RecordFile::path() const
     return m_lookup == Lookup::DataFile ? DataFiles::resolve(m_fileName) : m_fileName;
 }
 
+int RecordFile::caredLength() const
+{
+    return m_shape == Shape::Records ? m_recordLength : 0;
+}
+
+QString RecordFile::usablePath() const
+{
+    const QString found = path();
+    WriteBatch::recoverBeside(found);
+    return found;
+}
+
 bool RecordFile::exists() const
 {
-    return QFileInfo(path()).isFile();
+    const QFileInfo file(usablePath());
+    return file.isFile() && file.size() > 0;
 }
 
 int RecordFile::count() const
 {
-    const QFile file(path());
+    const QFile file(usablePath());
     if (!file.exists())
         return 0;
     return int(file.size() / m_recordLength);
@@ -42,7 +56,7 @@ Record RecordFile::read(int n) const
 {
     checkRecordNumber(n);
     Record record(m_recordLength);
-    QFile file(path());
+    QFile file(usablePath());
     if (!file.exists())
         return record;
     if (!file.open(QIODevice::ReadOnly))
@@ -62,7 +76,7 @@ Record RecordFile::read(int n) const
 QList<Record> RecordFile::readAll() const
 {
     QList<Record> records;
-    QFile file(path());
+    QFile file(usablePath());
     if (!file.exists())
         return records;
     if (!file.open(QIODevice::ReadOnly))
@@ -82,7 +96,7 @@ QList<Record> RecordFile::readAll() const
 int RecordFile::scan(int first, const std::function<bool(int n, QByteArrayView bytes)> &visit) const
 {
     Q_ASSERT(first >= 1);
-    QFile file(path());
+    QFile file(usablePath());
     if (!file.exists())
         return 0;
     if (!file.open(QIODevice::ReadOnly))
@@ -115,28 +129,36 @@ int RecordFile::scan(int first, const std::function<bool(int n, QByteArrayView b
 
 void RecordFile::write(int n, const Record &record) const
 {
+    WriteBatch batch;
+    stage(batch, n, record);
+    batch.commit();
+}
+
+void RecordFile::write(const QList<QPair<int, Record>> &records) const
+{
+    WriteBatch batch;
+    for (const auto &[n, record] : records)
+        stage(batch, n, record);
+    batch.commit();
+}
+
+void RecordFile::stage(WriteBatch &batch, int n, const Record &record) const
+{
     checkRecordNumber(n);
     Q_ASSERT(record.length() == m_recordLength);
-    QFile file(path());
-    // ReadWrite creates a missing file and never truncates an existing one.
-    if (!file.open(QIODevice::ReadWrite))
-        throw FileError(m_fileName, file.errorString());
-    if (!file.seek(qint64(n - 1) * m_recordLength))
-        throw FileError(m_fileName, file.errorString());
-    if (file.write(record.bytes()) != m_recordLength || !file.flush())
-        throw FileError(m_fileName, file.errorString());
+    batch.write(usablePath(), m_fileName, caredLength(), qint64(n - 1) * m_recordLength,
+                record.bytes());
 }
 
 void RecordFile::create(const QList<Record> &records) const
 {
-    QSaveFile file(path());
-    if (!file.open(QIODevice::WriteOnly))
-        throw FileError(m_fileName, file.errorString());
+    const QString target = usablePath();
+    FileCare::beforeChange(target, m_fileName, caredLength());
+    QByteArray bytes;
+    bytes.reserve(qsizetype(records.size()) * m_recordLength);
     for (const Record &record : records) {
         Q_ASSERT(record.length() == m_recordLength);
-        if (file.write(record.bytes()) != m_recordLength)
-            throw FileError(m_fileName, file.errorString());
+        bytes += record.bytes();
     }
-    if (!file.commit())
-        throw FileError(m_fileName, file.errorString());
+    writeWholeFile(target, m_fileName, bytes);
 }

@@ -13,6 +13,19 @@ constexpr int StartHourWidth = PrefRecord::StartHourWidth, PathWidth = PrefRecor
 constexpr int CfgRecNo = 0, CfgBold = 2042, CfgFontName = 2044, CfgFontSize = 2074;
 constexpr int FontNameWidth = 30;
 
+RecordFile setupFile()
+{
+    return RecordFile(PreferenceFiles::setupFileName(), PrefRecord::Length,
+                      RecordFile::Lookup::DataFile, RecordFile::Shape::OneRecord);
+}
+
+// Its writers and readers take the one record with lengths of their own.
+RecordFile configFile(int recordLength)
+{
+    return RecordFile(PreferenceFiles::configFileName(), recordLength, RecordFile::Lookup::DataFile,
+                      RecordFile::Shape::OneRecord);
+}
+
 } // namespace
 
 PrefRecord PrefRecord::defaults(const QString &startHour)
@@ -38,12 +51,12 @@ QString configFileName()
 
 bool setupExists()
 {
-    return RecordFile(setupFileName(), PrefRecord::Length).exists();
+    return setupFile().exists();
 }
 
 PrefRecord readSetup()
 {
-    const Record r = RecordFile(setupFileName(), PrefRecord::Length).read(1);
+    const Record r = setupFile().read(1);
     PrefRecord prefs;
     prefs.RecNo = r.int16(PrefRecNo);
     prefs.StartHour = r.text(PrefStartHour, StartHourWidth);
@@ -63,17 +76,17 @@ void writeSetup(const PrefRecord &prefs)
     r.setInt16(PrefPort, prefs.PortIndex);
     r.setText(PrefSoundProgram, PathWidth, prefs.SoundProgram);
     r.setText(PrefSoundFile, PathWidth, prefs.SoundFile);
-    RecordFile(setupFileName(), PrefRecord::Length).write(1, r);
+    setupFile().write(1, r);
 }
 
 bool configExists()
 {
-    return RecordFile(configFileName(), ConfigRecord::Length).exists();
+    return configFile(ConfigRecord::Length).exists();
 }
 
 ConfigRecord readConfig(int recordLength)
 {
-    const Record r = RecordFile(configFileName(), recordLength).read(1);
+    const Record r = configFile(recordLength).read(1);
     ConfigRecord config;
     config.RecNo = r.int16(CfgRecNo);
     config.BoldFlag = r.int16(CfgBold);
@@ -90,7 +103,7 @@ void writeConfig(const ConfigRecord &config, int recordLength)
     r.setInt16(CfgBold, config.BoldFlag);
     r.setText(CfgFontName, FontNameWidth, config.FontName);
     r.setInt16(CfgFontSize, config.FontSize);
-    RecordFile(configFileName(), recordLength).write(1, r);
+    configFile(recordLength).write(1, r);
 }
 
 } // namespace PreferenceFiles

@@ -1,5 +1,6 @@
 #include "about_box.h"
 
+#include "platform/file_care.h"
 #include "platform/twips.h"
 
 #include <QDir>
@@ -43,8 +44,10 @@ Form12::Form12(QWidget *parent) : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixe
     // Where the data files are: the folder the program works in, chosen at start.
     QLabel *folder =
         label(this, "Label4",
-              QStringLiteral("Data folder: ") + QDir::toNativeSeparators(QDir::currentPath()), 240,
-              1860, 5610, 495);
+              QStringLiteral("Data folder: ") + QDir::toNativeSeparators(QDir::currentPath()) +
+                  QStringLiteral("\nDaily backups: ") +
+                  QDir::toNativeSeparators(FileCare::backupFolder()),
+              240, 1800, 5610, 615);
     folder->setWordWrap(true);
     folder->setTextInteractionFlags(Qt::TextSelectableByMouse);
 }

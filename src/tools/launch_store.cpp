@@ -10,7 +10,8 @@ constexpr int CmdAt = LaunchAt + LaunchRecord::Slots * LaunchRecord::CommandWidt
 
 RecordFile file()
 {
-    return RecordFile(LaunchStore::fileName(), LaunchRecord::Length);
+    return RecordFile(LaunchStore::fileName(), LaunchRecord::Length, RecordFile::Lookup::DataFile,
+                      RecordFile::Shape::OneRecord);
 }
 
 } // namespace

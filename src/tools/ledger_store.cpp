@@ -30,7 +30,8 @@ constexpr Column Columns[] = {{&Ledger::Items, ItemsAt, Ledger::ItemWidth},
 // folder for the one the user named.
 RecordFile ledgerFile(const QString &path)
 {
-    return RecordFile(path, Ledger::Length, RecordFile::Lookup::ExactPath);
+    return RecordFile(path, Ledger::Length, RecordFile::Lookup::ExactPath,
+                      RecordFile::Shape::OneRecord);
 }
 
 } // namespace

@@ -379,7 +379,7 @@ void TestAppointments::deleteSurvivesAStopAtEveryStep_data()
     for (const bool killProcess : {false, true}) {
         for (const auto &[step, name] : steps) {
             QTest::addRow("%s%s", name, killProcess ? ", process killed" : "")
-                << int(step) << (step >= Step::OldFileRenamed) << killProcess;
+                << int(step) << (step >= Step::TempRemoved) << killProcess;
         }
     }
 }
@@ -427,6 +427,9 @@ void TestAppointments::deleteSurvivesAStopAtEveryStep()
     QCOMPARE(next.findDay(keys[1]).match, !done);
     QCOMPARE(next.findDay(keys[2]).position, 5);
     QCOMPARE(next.readDay(5).SlotNote[0], QString::fromLatin1(padded("8/1/1997", 60)));
+    // The month's red day goes with the day, and only with it.
+    QCOMPARE(next.readMonth(3).DayFlags[5], qint16(done ? 0 : 1));
+    QVERIFY(!QFile::exists(dir.filePath(AppointmentStore::deleteNoteName())));
     if (done) {
         QCOMPARE(dir.read(u"temp.dat"_s), before);
         QCOMPARE(record(dir.read(u"appoint.dat"_s), 4, DayLength), zeros(DayLength));

@@ -8,6 +8,7 @@
 #include "settings/preference_files.h"
 #include "shell/main_window.h"
 
+#include "platform/file_notices.h"
 #include "platform/status_panels.h"
 #include "platform/working_date.h"
 
@@ -460,8 +461,14 @@ void TestCalendar::personFieldsSitAtTheirOffsets()
     QCOMPARE(all.size(), 3); // the partial tail counts as a record when read
     QCOMPARE(all.at(2).field(PersonRecord::Name), u"tail"_s);
 
+    const QByteArray damaged = dir.read(u"personal.dat"_s);
     people.write(2, person);
     QCOMPARE(dir.read(u"personal.dat"_s).mid(862, 862), stored);
+    // The cut record is kept aside before the first write, and the user is to be told.
+    QCOMPARE(dir.read(u"personal.dat.damaged"_s), damaged);
+    const QStringList notes = FileNotices::take();
+    QCOMPARE(notes.size(), 1);
+    QVERIFY(notes.constFirst().contains(u"personal.dat.damaged"_s));
 }
 
 void TestCalendar::navigation_data()

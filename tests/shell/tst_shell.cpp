@@ -509,7 +509,8 @@ void TestShell::windowsOpenOnce()
     QCOMPARE(window.toolWindow(ToolWindowId::Form12), about);
     QCOMPARE(child<QLabel>(about, "Label1")->text(), QStringLiteral("Velmora  (32 bit)"));
     QCOMPARE(child<QLabel>(about, "Label4")->text(),
-             u"Data folder: "_s + QDir::toNativeSeparators(QDir::currentPath()));
+             u"Data folder: "_s + QDir::toNativeSeparators(QDir::currentPath()) +
+                 u"\nDaily backups: "_s + QDir::toNativeSeparators(dir.filePath(u"backups"_s)));
     about->close();
     QTRY_VERIFY(!window.toolWindow(ToolWindowId::Form12));
 }
