@@ -108,7 +108,7 @@ bool onePage(qint64 offset, qint64 length)
 
 } // namespace
 
-WriteBatch::File &WriteBatch::file(const QString &path, const QString &name, int recordLength)
+WriteBatch::File &WriteBatch::fileAt(const QString &path, const QString &name, int recordLength)
 {
     for (File &file : m_files) {
         if (file.path == path)
@@ -121,12 +121,12 @@ WriteBatch::File &WriteBatch::file(const QString &path, const QString &name, int
 void WriteBatch::write(const QString &path, const QString &name, int recordLength, qint64 offset,
                        const QByteArray &bytes)
 {
-    file(path, name, recordLength).writes.append({offset, bytes});
+    fileAt(path, name, recordLength).writes.append({offset, bytes});
 }
 
 void WriteBatch::resize(const QString &path, const QString &name, int recordLength, qint64 length)
 {
-    file(path, name, recordLength).newLength = length;
+    fileAt(path, name, recordLength).newLength = length;
 }
 
 void WriteBatch::commit() const

@@ -39,7 +39,7 @@ private:
         QList<Change> writes;
         qint64 newLength = -1; // -1: the length only grows with the writes
     };
-    File &file(const QString &path, const QString &name, int recordLength);
+    File &fileAt(const QString &path, const QString &name, int recordLength);
 
     QList<File> m_files;
 };
