@@ -93,6 +93,7 @@ void AppointmentStore::open() const
 
 void AppointmentStore::recoverDelete() const
 {
+    WriteBatch::recoverBeside(deleteNoteName()); // a note that was never whole is no note
     if (!OsFile::exists(deleteNoteName())) {
         // Stopped before the delete was decided: it did not happen.
         if (OsFile::exists(newDayFileName()))

@@ -93,12 +93,13 @@ void beforeChange(const QString &path, const QString &name, int recordLength)
     if (damaged)
         keepDamaged(path, name, bytes);
     if (firstToday) {
-        // A copy that cannot be kept is no reason to refuse the change the user asked for.
+        // A copy that cannot be kept is no reason to refuse the change the user asked for; a
+        // folder that takes no copy mostly takes no change either, which the change then says.
         try {
             backUp(path, name, bytes, day);
         } catch (const FileError &error) {
-            FileNotices::add(QStringLiteral("No backup of %1 could be kept today: %2")
-                                 .arg(name, error.message()));
+            qWarning("velmora: no backup of %s today: %s", qPrintable(name),
+                     qPrintable(error.message()));
         }
     }
 }

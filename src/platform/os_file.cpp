@@ -114,11 +114,14 @@ void OsFile::writeAt(qint64 offset, QByteArrayView bytes)
             length -= n;
         }
     };
-    if (WriteFaults::splitsWrites() && bytes.size() > 1) {
-        const qint64 half = bytes.size() / 2;
-        writeAll(offset, bytes.data(), half);
+    // A stop tears a write only where a page of the file ends, as the system's own writes do.
+    constexpr qint64 PageSize = 4096;
+    const qint64 pageEnd = (offset / PageSize + 1) * PageSize;
+    if (WriteFaults::splitsWrites() && offset + bytes.size() > pageEnd) {
+        const qint64 first = pageEnd - offset;
+        writeAll(offset, bytes.data(), first);
         WriteFaults::reach(WriteFaults::Step::HalfWritten);
-        writeAll(offset + half, bytes.data() + half, bytes.size() - half);
+        writeAll(pageEnd, bytes.data() + first, bytes.size() - first);
     } else {
         writeAll(offset, bytes.data(), bytes.size());
     }

@@ -41,12 +41,12 @@ namespace WriteFaults {
 
 enum class Step {
     BeforeWrite, // a write is about to start
-    HalfWritten, // the first half of a write is on its way to the disk, the second not
+    HalfWritten, // a write across a page's end reached that end and no further
     Synced,      // a file was forced to the disk
     Renamed,     // a file took another's name
 };
 using Hook = std::function<void(Step)>;
-// With a hook set, every write goes out in two halves with the hook called between them.
+// With a hook set, a write across a page's end goes out in two parts with the hook between.
 void setHook(Hook hook);
 void reach(Step step);
 bool splitsWrites();

@@ -34,7 +34,7 @@ void syncFolderOf(const QString &path)
 
 void writeWholeFile(const QString &path, const QString &name, QByteArrayView bytes)
 {
-    const QString next = path + QStringLiteral(".velmora-new");
+    const QString next = path + QLatin1String(NewFileSuffix);
     try {
         {
             OsFile file(next, name, OsFile::Mode::ReadWrite);

@@ -32,6 +32,7 @@ struct Before
 {
     QString path;
     QString name;
+    bool existed = false;
     qint64 length = 0;
     QList<QPair<qint64, QByteArray>> places; // offset, the old bytes there (short at the end)
 };
@@ -43,7 +44,7 @@ QByteArray journalOf(const QList<Before> &files)
     out.setVersion(QDataStream::Qt_6_0);
     out << quint32(files.size());
     for (const Before &file : files) {
-        out << file.path << file.name << file.length << quint32(file.places.size());
+        out << file.path << file.name << file.existed << file.length << quint32(file.places.size());
         for (const auto &[offset, bytes] : file.places)
             out << offset << bytes;
     }
@@ -67,7 +68,7 @@ bool readJournal(const QByteArray &journal, QList<Before> &files)
     for (quint32 i = 0; i < count && in.status() == QDataStream::Ok; ++i) {
         Before file;
         quint32 places = 0;
-        in >> file.path >> file.name >> file.length >> places;
+        in >> file.path >> file.name >> file.existed >> file.length >> places;
         for (quint32 p = 0; p < places && in.status() == QDataStream::Ok; ++p) {
             qint64 offset = 0;
             QByteArray bytes;
@@ -82,6 +83,12 @@ bool readJournal(const QByteArray &journal, QList<Before> &files)
 void putBack(const QList<Before> &files)
 {
     for (const Before &before : files) {
+        if (!before.existed) {
+            // A file the stopped action began is not left behind, not even empty.
+            if (::unlink(QFile::encodeName(before.path).constData()) != 0 && errno != ENOENT)
+                throw FileError(before.name, QString::fromLocal8Bit(std::strerror(errno)));
+            continue;
+        }
         OsFile file(before.path, before.name, OsFile::Mode::ReadWrite);
         for (const auto &[offset, bytes] : before.places) {
             if (!bytes.isEmpty())
@@ -138,8 +145,8 @@ void WriteBatch::commit() const
 
     QList<Before> before;
     for (const File &file : m_files) {
-        Before kept{file.path, file.name, 0, {}};
-        if (OsFile::exists(file.path)) {
+        Before kept{file.path, file.name, OsFile::exists(file.path), 0, {}};
+        if (kept.existed) {
             const OsFile old(file.path, file.name, OsFile::Mode::Read);
             kept.length = old.size();
             for (const Change &change : file.writes)
@@ -157,8 +164,15 @@ void WriteBatch::commit() const
         onePage(first.writes.constFirst().offset, first.writes.constFirst().bytes.size());
     const QString journal = journalBeside(first.path);
     // Said under the name of the file the user saves, whose folder holds the journal.
-    if (!lone)
-        writeWholeFile(journal, first.name, journalOf(before));
+    if (!lone) {
+        try {
+            writeWholeFile(journal, first.name, journalOf(before));
+        } catch (const FileError &) {
+            // No file was touched yet: a journal that took its name goes again.
+            ::unlink(QFile::encodeName(journal).constData());
+            throw;
+        }
+    }
 
     try {
         for (const File &file : m_files) {
@@ -188,13 +202,30 @@ void WriteBatch::commit() const
         }
         throw;
     }
-    if (!lone)
+    if (lone)
+        return;
+    try {
         removeJournal(journal);
+    } catch (const FileError &) {
+        // A journal that stays would undo the action at the next use: undo it now, and say so.
+        try {
+            putBack(before);
+            removeJournal(journal);
+        } catch (const FileError &) {
+        }
+        throw;
+    }
 }
 
 void WriteBatch::recoverBeside(const QString &path)
 {
     const QString journal = journalBeside(path);
+    // A file a stopped run was writing whole never took its name: it is no file of the program.
+    for (const QString &unfinished :
+         {path + QLatin1String(NewFileSuffix), journal + QLatin1String(NewFileSuffix)}) {
+        if (OsFile::exists(unfinished))
+            ::unlink(QFile::encodeName(unfinished).constData());
+    }
     if (!OsFile::exists(journal))
         return;
     const OsFile file(journal, JournalName, OsFile::Mode::Read);
