@@ -1,3 +1,4 @@
+#include "app/window_table.h"
 #include "calendar/appointment_store.h"
 #include "calendar/personal_calendar_window.h"
 #include "calendar/reminder_store.h"
@@ -13,6 +14,7 @@
 #include "scripted_dialogs.h"
 #include "work_dir.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QListWidget>
@@ -158,6 +160,8 @@ private slots:
     void damagedFileIsKeptAsideAndTheUserTold();
     void firstChangeOfADayIsBackedUp();
     void phoneBookShowsWhatItCannotRewrite();
+    void badFilesLoad_data();
+    void badFilesLoad();
 };
 
 void TestFiles::cleanup()
@@ -367,6 +371,98 @@ void TestFiles::phoneBookShowsWhatItCannotRewrite()
     const auto *list = form.findChild<QListWidget *>(u"List1"_s);
     QCOMPARE(list->item(0)->text(), u"Ann"_s);
     QCOMPARE(dialogs.pending(), 0);
+}
+
+void TestFiles::badFilesLoad_data()
+{
+    QTest::addColumn<int>("window");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("kept");   // the file's bytes after the load are those it had
+    QTest::addColumn<int>("notices"); // what the user is told
+
+    const auto record = [](int length, qint16 recNo, const QByteArray &text) {
+        QByteArray bytes(length, ' ');
+        bytes.replace(0, 2, QByteArray(reinterpret_cast<const char *>(&recNo), 2));
+        bytes.replace(2, text.size(), text);
+        return bytes;
+    };
+    // Bytes the code page leaves undefined, and 16-bit numbers at their ends.
+    const QByteArray odd("\x81\x8d\x8f\x90\x9d\xff\x00\x01", 8);
+    using Id = ToolWindowId;
+    QTest::newRow("empty biz.dat") << int(Id::Form4) << u"biz.dat"_s << QByteArray() << false << 0;
+    QTest::newRow("cut biz.dat") << int(Id::Form4) << u"biz.dat"_s << QByteArray(1000, 'x') << true
+                                 << 0;
+    QTest::newRow("odd cards") << int(Id::Form4) << u"biz.dat"_s
+                               << record(2042, -1, odd) + record(2042, 32767, "Acme") << true << 0;
+    QTest::newRow("cut remind.dat")
+        << int(Id::Form8) << u"remind.dat"_s << record(2062, 1, "Dentist") + "cut" << true << 0;
+    QTest::newRow("odd reminder") << int(Id::Form8) << u"remind.dat"_s
+                                  << record(2062, -32768, odd + "99/99/9999") << true << 0;
+    QTest::newRow("cut appoint.dat")
+        << int(Id::form5) << u"appoint.dat"_s << AppointmentRecord::placeholder(1).bytes() + "cut"
+        << true << 0;
+    QTest::newRow("empty cal.dat") << int(Id::form5) << u"cal.dat"_s << QByteArray() << false << 0;
+    QTest::newRow("cut lists.dat")
+        << int(Id::Form6) << u"lists.dat"_s << record(2042, 1, "Shopping") + odd << true << 0;
+    QTest::newRow("empty VLhelp.hlp")
+        << int(Id::Form9) << u"VLhelp.hlp"_s << QByteArray() << false << 0;
+    QTest::newRow("odd tree.dat") << int(Id::Todo) << u"tree.dat"_s
+                                  << record(1628, 1,
+                                            QByteArray("\0\0"
+                                                       "0",
+                                                       3)) +
+                                         record(1628, 2,
+                                                "\x09\x00"
+                                                "4") +
+                                         record(1628, 3,
+                                                "\x03\x00"
+                                                "4") +
+                                         record(1628, 4,
+                                                "\x01\x00"
+                                                "77")
+                                  << true << 0;
+    QTest::newRow("odd setup.dat")
+        << int(Id::Form3) << u"setup.dat"_s
+        << QByteArray("\0\0xx        \x63\x00\xfd\xff", 16) + QByteArray(100, '\x81') << true << 0;
+    QTest::newRow("empty launch.dat")
+        << int(Id::runit) << u"launch.dat"_s << QByteArray() << false << 0;
+    QTest::newRow("cut launch.dat") << int(Id::runit) << u"launch.dat"_s << odd << true << 0;
+    QTest::newRow("cut personal.dat")
+        << int(Id::Form1) << u"personal.dat"_s
+        << record(862, 1, "1") + record(862, 2, "Ann") + "cut" << false << 1;
+    QTest::newRow("odd note.dat") << int(Id::Form1) << u"note.dat"_s
+                                  << record(342, 32767, odd) + record(342, -7, "x") << true << 0;
+}
+
+void TestFiles::badFilesLoad()
+{
+    QFETCH(int, window);
+    QFETCH(QString, file);
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, kept);
+    QFETCH(int, notices);
+    WorkDir dir;
+    dir.write(file, bytes);
+    ScriptedDialogs dialogs;
+    for (int i = 0; i < notices; ++i)
+        dialogs.answerMessage(Dialogs::Answer::Ok);
+    {
+        const std::unique_ptr<QWidget> opened = createToolWindow(ToolWindowId(window));
+        QVERIFY(opened);
+        opened->show();
+        QApplication::processEvents();
+    }
+    QCOMPARE(dialogs.pending(), 0);
+    if (kept) {
+        QCOMPARE(dir.read(file), bytes);
+    } else {
+        // A file of no bytes is made anew; a damaged one that had to be written is kept aside.
+        QVERIFY(!dir.read(file).isEmpty());
+        if (!bytes.isEmpty())
+            QCOMPARE(dir.read(file + u".damaged"_s), bytes);
+    }
+    QVERIFY(!QFile::exists(dir.filePath(u".velmora-journal"_s)));
 }
 
 QTEST_MAIN(TestFiles)
