@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing Velmora needs on Debian 12 (as root, or via sudo).
 set -euo pipefail
-packages=(cmake ninja-build g++ qt6-base-dev qt6-serialport-dev libgl-dev
+packages=(cmake ninja-build g++ qt6-base-dev qt6-serialport-dev qt6-svg-dev libgl-dev
           socat poppler-utils)
 missing=()
 for p in "${packages[@]}"; do

@@ -1,4 +1,5 @@
 #include "shell/main_window.h"
+#include "shell/program_icon.h"
 
 #include <QApplication>
 #ifdef VELMORA_QUIT_WHEN_SHOWN
@@ -9,6 +10,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmora"));
+    QApplication::setWindowIcon(programIcon());
     VL32V1 window;
     window.show();
 #ifdef VELMORA_QUIT_WHEN_SHOWN
