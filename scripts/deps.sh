@@ -2,7 +2,7 @@
 # Installs what building, running and testing Velmora needs on Debian 12 (as root, or via sudo).
 set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev qt6-serialport-dev qt6-svg-dev libgl-dev
-          socat poppler-utils desktop-file-utils appstream)
+          socat poppler-utils desktop-file-utils appstream dpkg-dev file)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
