@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Installs what building, running and testing Velmora needs on Debian 12 (as root, or via sudo).
+# Installs what building, running, testing and packaging Velmora needs on Debian 12 (as root, or
+# via sudo): the build, the tests' tools, the Debian package's and its smoke start's.
 set -euo pipefail
-packages=(cmake ninja-build g++ qt6-base-dev qt6-serialport-dev libgl-dev
-          socat poppler-utils)
+packages=(cmake ninja-build g++ qt6-base-dev qt6-serialport-dev qt6-svg-dev libgl-dev
+          socat poppler-utils desktop-file-utils appstream
+          dpkg-dev file xvfb xauth xdotool)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -1,6 +1,8 @@
 #include "command_line.h"
 #include "program.h"
 
+#include "shell/program_icon.h"
+
 #include <QApplication>
 #ifdef VELMORA_QUIT_WHEN_SHOWN
 #include <QTimer>
@@ -32,6 +34,9 @@ int main(int argc, char *argv[])
     }
 
     QApplication app(argc, argv);
+    QApplication::setWindowIcon(programIcon());
+    // The desktop entry and icon the desktop shows for the program's windows.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.velmora.Velmora"));
 #ifdef VELMORA_QUIT_WHEN_SHOWN
     // The start-up benchmark's build: leave as soon as the frame has been shown.
     QTimer::singleShot(0, &app, &QCoreApplication::quit);

@@ -1,58 +1,24 @@
 #include "toolbar_icons.h"
 
-#include <QPainter>
-#include <QPixmap>
-
 #include <array>
 
 namespace {
 
-struct Picture
-{
-    const char *mark;
-    QRgb colour;
+// The scalable pictures compiled in from data/icons/toolbar (see src/shell/CMakeLists.txt), in
+// the order of the image list. Pictures 7, 10, 12, 13, 14 and 16 are on no button.
+constexpr std::array<const char *, 17> pictures = {
+    "01-calendar",       "02-todo",     "03-appointments", "04-business", "05-lists",
+    "06-reminder",       "07-notepad",  "08-dialer",       "09-sound",    "10-preferences",
+    "11-small-calendar", "12-printer",  "13-help",         "14-folder",   "15-launcher",
+    "16-about",          "17-expenses",
 };
-
-// A coloured tile with a short mark a picture; unused pictures keep a plain look.
-constexpr std::array<Picture, 17> pictures = {{
-    {"31", 0xff2060c0},     // 1 calendar
-    {"\u2713", 0xff208040}, // 2 to-do
-    {"AP", 0xffc03030},     // 3 appointments
-    {"B", 0xff806020},      // 4 business phone
-    {"\u2261", 0xff4060a0}, // 5 lists
-    {"!", 0xffd08000},      // 6 reminder
-    {"", 0xff808080},
-    {"\u260e", 0xff404040}, // 8 dialer
-    {"\u266a", 0xff8030a0}, // 9 sound
-    {"", 0xff808080},
-    {"\u25a6", 0xff2080a0}, // 11 small calendar
-    {"", 0xff808080},
-    {"", 0xff808080},
-    {"", 0xff808080},
-    {"\u25b6", 0xff309030}, // 15 launcher
-    {"", 0xff808080},
-    {"$", 0xff207050}, // 17 expenses
-}};
 
 } // namespace
 
 QIcon toolbarImage(int index)
 {
-    QPixmap pixmap(24, 22);
-    pixmap.fill(Qt::transparent);
     if (index < 1 || index > int(pictures.size()))
-        return QIcon(pixmap);
-    const Picture &picture = pictures[size_t(index - 1)];
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor::fromRgb(picture.colour));
-    painter.drawRoundedRect(QRectF(1, 1, 22, 20), 4, 4);
-    painter.setPen(Qt::white);
-    QFont font = painter.font();
-    font.setPixelSize(12);
-    font.setBold(true);
-    painter.setFont(font);
-    painter.drawText(QRect(0, 0, 24, 22), Qt::AlignCenter, QString::fromUtf8(picture.mark));
-    return QIcon(pixmap);
+        return QIcon();
+    return QIcon(QStringLiteral(":/pictures/toolbar/%1.svg")
+                     .arg(QLatin1String(pictures[size_t(index - 1)])));
 }

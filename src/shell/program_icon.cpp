@@ -1,0 +1,6 @@
+#include "program_icon.h"
+
+QIcon programIcon()
+{
+    return QIcon(QStringLiteral(":/pictures/velmora.svg"));
+}
