@@ -3,13 +3,13 @@
 #include "calendar/appointment_store.h"
 #include "platform/record_file.h"
 
+#include "bench_timing.h"
+
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <algorithm>
 #include <cstdio>
 #include <functional>
 
@@ -18,17 +18,11 @@ namespace {
 constexpr int Records = 32767;
 constexpr int Rounds = 5;
 
-// The best of a few rounds, in milliseconds.
+using BenchTiming::sequentialRead;
+
 double timed(const std::function<void()> &work)
 {
-    double best = 1e300;
-    for (int round = 0; round < Rounds; ++round) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        best = std::min(best, timer.nsecsElapsed() / 1e6);
-    }
-    return best;
+    return BenchTiming::bestOf(Rounds, work);
 }
 
 void fill(const QString &name, const std::function<Record(int n)> &recordFor)
@@ -38,18 +32,6 @@ void fill(const QString &name, const std::function<Record(int n)> &recordFor)
         qFatal("cannot write %s", qPrintable(name));
     for (int n = 1; n <= Records; ++n)
         file.write(recordFor(n).bytes());
-}
-
-qint64 sequentialRead(const QString &name)
-{
-    QFile file(name);
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("cannot read %s", qPrintable(name));
-    QByteArray chunk(256 * 1024, '\0');
-    qint64 total = 0;
-    for (qint64 got; (got = file.read(chunk.data(), chunk.size())) > 0;)
-        total += got;
-    return total;
 }
 
 int recordLoop(const QString &name, int length)

@@ -5,6 +5,8 @@ set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev qt6-serialport-dev qt6-svg-dev libgl-dev
           socat poppler-utils desktop-file-utils appstream
           dpkg-dev file xvfb xauth xdotool)
+# Export: iCalendar through libical, read back in the tests by the Debian parsers.
+packages+=(libical-dev pkgconf python3-icalendar python3-vobject)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -26,6 +26,16 @@ CommandLine CommandLine::parse(const QStringList &arguments)
                        "folder started in (when it holds setup.dat) or ~/.local/share/velmora."),
         QStringLiteral("folder"));
     parser.addOption(dataDir);
+    const QCommandLineOption exportIcs(
+        QStringLiteral("export-ics"),
+        QStringLiteral("Write the appointments, reminders and to-dos to <file> as iCalendar, "
+                       "then end; no window opens."),
+        QStringLiteral("file"));
+    const QCommandLineOption exportVcf(
+        QStringLiteral("export-vcf"),
+        QStringLiteral("Write both phone books to <file> as vCards, then end."),
+        QStringLiteral("file"));
+    parser.addOptions({exportIcs, exportVcf});
     for (const QString &name : ToolkitOptions) {
         QCommandLineOption toolkit(name, QString(), QStringLiteral("value"));
         toolkit.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -52,6 +62,10 @@ CommandLine CommandLine::parse(const QStringList &arguments)
                     parser.helpText();
     } else {
         line.dataFolder = parser.value(dataDir);
+        line.calendarExport = parser.value(exportIcs);
+        line.contactsExport = parser.value(exportVcf);
+        if (parser.isSet(exportIcs) || parser.isSet(exportVcf))
+            line.action = Action::Export;
     }
     return line;
 }

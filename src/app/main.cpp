@@ -1,4 +1,5 @@
 #include "command_line.h"
+#include "export_run.h"
 #include "program.h"
 
 #include "shell/program_icon.h"
@@ -29,6 +30,10 @@ int main(int argc, char *argv[])
     case CommandLine::Action::Refuse:
         std::fputs(qPrintable(line.text), stderr);
         return 2;
+    case CommandLine::Action::Export: {
+        const QCoreApplication app(argc, argv);
+        return runExport(line);
+    }
     case CommandLine::Action::Run:
         break;
     }

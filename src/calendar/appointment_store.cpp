@@ -146,6 +146,14 @@ AppointmentRecord AppointmentStore::readDay(int position) const
     return AppointmentRecord::fromRecord(dayFile().read(position));
 }
 
+void AppointmentStore::scanDays(
+    const std::function<bool(int position, const AppointmentRecord &day)> &visit) const
+{
+    dayFile().scan(1, [&visit](int n, QByteArrayView bytes) {
+        return visit(n, AppointmentRecord::fromRecord(Record(bytes.toByteArray())));
+    });
+}
+
 AppointmentRecord AppointmentStore::readTemp(int position) const
 {
     return AppointmentRecord::fromRecord(tempFile().read(position));

@@ -40,6 +40,10 @@ public:
     Lookup findMonth(QStringView monthKey) const;
 
     AppointmentRecord readDay(int position) const;
+    // Visits every whole day record from record 1 on, in one sequential read, until visit
+    // returns false.
+    void
+    scanDays(const std::function<bool(int position, const AppointmentRecord &day)> &visit) const;
     AppointmentRecord readTemp(int position) const;
     void writeDay(int position, const AppointmentRecord &day) const;
     MonthRecord readMonth(int position) const;

@@ -2,6 +2,7 @@
 
 #include "month_grid.h"
 #include "named_controls.h"
+#include "time_slots.h"
 
 #include "platform/common_messages.h"
 #include "platform/dialogs.h"
@@ -30,10 +31,6 @@ namespace {
 // config.dat as this window reads it.
 constexpr int ConfigLength = 2076;
 
-// The time list has one row a slot note; other start hours would give more or fewer rows.
-constexpr int FirstStartHour = 6;
-constexpr int LastStartHour = 10;
-
 const QColor Black(0, 0, 0);
 const QColor Red(255, 0, 0);
 
@@ -57,19 +54,6 @@ MonthGridSettings appointmentGrid()
     settings.steps.firstYear = 1980;
     settings.steps.lastYear = 2050;
     return settings;
-}
-
-// The number a text starts with, as "9 AM" gives 9; 0 when it starts with none.
-int leadingNumber(QStringView text)
-{
-    text = text.trimmed();
-    int value = 0;
-    for (const QChar c : text) {
-        if (!c.isDigit() || value > 1000)
-            break;
-        value = value * 10 + c.digitValue();
-    }
-    return value;
 }
 
 QString hint()
@@ -342,8 +326,8 @@ void form5::saveit()
 
 void form5::getpref()
 {
-    const int hour = leadingNumber(PreferenceFiles::readSetup().StartHour);
-    myappointx = qint16(qBound(FirstStartHour, hour, LastStartHour));
+    // The time list has one row a slot note; other start hours would give more or fewer rows.
+    myappointx = qint16(TimeSlots::firstHour(PreferenceFiles::readSetup().StartHour));
 }
 
 void form5::getconfig()

@@ -90,6 +90,18 @@ BizRecord BizStore::read(int n) const
     return BizRecord::fromRecord(m_file.read(n));
 }
 
+QList<BizRecord> BizStore::readAll() const
+{
+    QList<BizRecord> cards;
+    m_file.scan(1, [&cards](int n, QByteArrayView bytes) {
+        if (n > MaxRecords)
+            return false;
+        cards.append(BizRecord::fromRecord(Record(bytes.toByteArray())));
+        return true;
+    });
+    return cards;
+}
+
 void BizStore::write(int n, const BizRecord &card) const
 {
     Q_ASSERT(n >= 1 && n <= MaxRecords);

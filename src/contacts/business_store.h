@@ -3,6 +3,7 @@
 #include "platform/record.h"
 #include "platform/record_file.h"
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -53,6 +54,8 @@ public:
     // Whole records, at most MaxRecords.
     int count() const;
     BizRecord read(int n) const;
+    // The first count() cards, in one pass.
+    QList<BizRecord> readAll() const;
     // Writes the card as record n with RecNo = n; count() + 1 appends.
     void write(int n, const BizRecord &card) const;
 

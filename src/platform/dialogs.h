@@ -49,6 +49,8 @@ public:
     // The chosen file, or empty text when cancelled.
     virtual QString openFileName(QWidget *parent, const FileRequest &request) = 0;
     virtual QString saveFileName(QWidget *parent, const FileRequest &request) = 0;
+    // An existing folder the user picks, starting in `directory`, or empty text when cancelled.
+    virtual QString folder(QWidget *parent, const QString &title, const QString &directory) = 0;
 
     // The implementation in force; the standard dialogs unless one was installed.
     static Dialogs &instance();

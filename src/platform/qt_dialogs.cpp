@@ -138,3 +138,8 @@ QString QtDialogs::saveFileName(QWidget *parent, const FileRequest &request)
         return {};
     return dialog.selectedFiles().constFirst();
 }
+
+QString QtDialogs::folder(QWidget *parent, const QString &title, const QString &directory)
+{
+    return QFileDialog::getExistingDirectory(parent, title, directory);
+}

@@ -13,4 +13,5 @@ public:
     bool color(QWidget *parent, QColor &color) override;
     QString openFileName(QWidget *parent, const FileRequest &request) override;
     QString saveFileName(QWidget *parent, const FileRequest &request) override;
+    QString folder(QWidget *parent, const QString &title, const QString &directory) override;
 };

@@ -1,5 +1,6 @@
 #include "main_window.h"
 
+#include "export_command.h"
 #include "settings/configured_font.h"
 #include "settings/preference_files.h"
 #include "toolbar_icons.h"
@@ -109,6 +110,8 @@ void VL32V1::createMenus()
         RestoreStartDate();
         openWindow(ToolWindowId::Form3);
     });
+    addCommand(filemenu, "exportmnu", QStringLiteral("Export..."),
+               [this] { exportToFolder(this); });
     addCommand(filemenu, "exitmenu", QStringLiteral("Exit"), [this] { exitmenu_Click(); });
 
     auto restoreAndOpen = [this](ToolWindowId id) {

@@ -22,6 +22,8 @@ const char *kindName(ScriptedDialogs::Asked::Kind kind)
         return "open-file dialog";
     case K::SaveFile:
         return "save-file dialog";
+    case K::Folder:
+        return "folder dialog";
     }
     return "dialog";
 }
@@ -85,6 +87,11 @@ void ScriptedDialogs::answerOpenFile(const QString &path)
 void ScriptedDialogs::answerSaveFile(const QString &path)
 {
     enqueue(Asked::Kind::SaveFile).text = path;
+}
+
+void ScriptedDialogs::answerFolder(const QString &path)
+{
+    enqueue(Asked::Kind::Folder).text = path;
 }
 
 bool ScriptedDialogs::take(Asked::Kind kind, const QString &what, Step &step)
@@ -163,4 +170,11 @@ QString ScriptedDialogs::saveFileName(QWidget *, const FileRequest &request)
     m_asked.append({Asked::Kind::SaveFile, {}, request.title, {}, request.filter});
     Step step;
     return take(Asked::Kind::SaveFile, request.title, step) ? step.text : QString();
+}
+
+QString ScriptedDialogs::folder(QWidget *, const QString &title, const QString &directory)
+{
+    m_asked.append({Asked::Kind::Folder, {}, title, {}, directory});
+    Step step;
+    return take(Asked::Kind::Folder, title, step) ? step.text : QString();
 }

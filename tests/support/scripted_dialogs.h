@@ -14,7 +14,7 @@ class ScriptedDialogs : public Dialogs
 public:
     struct Asked
     {
-        enum class Kind { Message, Input, Font, Color, OpenFile, SaveFile };
+        enum class Kind { Message, Input, Font, Color, OpenFile, SaveFile, Folder };
         Kind kind;
         Message message; // Message
         QString prompt;  // Input: prompt; files: title
@@ -34,6 +34,8 @@ public:
     void answerColor(bool accepted, const QColor &color = QColor());
     void answerOpenFile(const QString &path); // empty: cancelled
     void answerSaveFile(const QString &path);
+    // Empty: cancelled. Asked keeps the dialog's title as prompt, where it starts as defaultText.
+    void answerFolder(const QString &path);
 
     // Every question asked so far, in order.
     const QList<Asked> &asked() const { return m_asked; }
@@ -48,6 +50,7 @@ public:
     bool color(QWidget *parent, QColor &color) override;
     QString openFileName(QWidget *parent, const FileRequest &request) override;
     QString saveFileName(QWidget *parent, const FileRequest &request) override;
+    QString folder(QWidget *parent, const QString &title, const QString &directory) override;
 
 private:
     struct Step
