@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing Velmora needs on Debian 12 (as root, or via sudo).
 set -euo pipefail
-packages=(cmake ninja-build g++ qt6-base-dev qt6-serialport-dev libgl-dev
-          socat poppler-utils)
+packages=(cmake ninja-build g++ qt6-base-dev qt6-serialport-dev libgl-dev libcups2-dev
+          socat poppler-utils cups-daemon cups-client)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
