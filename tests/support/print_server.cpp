@@ -55,6 +55,15 @@ QByteArray printerDescription(const QByteArray &defaultPaper)
     return ppd;
 }
 
+// CUPS keeps its programs in sbin, which a user's PATH may leave out.
+QString cupsProgram(const QString &name)
+{
+    const QString onPath = QStandardPaths::findExecutable(name);
+    return onPath.isEmpty() ? QStandardPaths::findExecutable(
+                                  name, {QStringLiteral("/usr/sbin"), QStringLiteral("/sbin")})
+                            : onPath;
+}
+
 } // namespace
 
 PrintServer::PrintServer()
@@ -64,9 +73,8 @@ PrintServer::PrintServer()
     // machine's own print system.
     cupsSetServer(QFile::encodeName(socket).constData());
 
-    const QString cupsd = QStandardPaths::findExecutable(
-        QStringLiteral("cupsd"), {QStringLiteral("/usr/sbin"), QStringLiteral("/sbin")});
-    if (cupsd.isEmpty() || QStandardPaths::findExecutable(QStringLiteral("lpadmin")).isEmpty()) {
+    const QString cupsd = cupsProgram(QStringLiteral("cupsd"));
+    if (cupsd.isEmpty() || cupsProgram(QStringLiteral("lpadmin")).isEmpty()) {
         m_problem = QStringLiteral("CUPS is not installed (cupsd from cups-daemon, lpadmin from "
                                    "cups-client)");
         return;
@@ -124,7 +132,7 @@ bool PrintServer::command(const QString &program, const QStringList &arguments)
 {
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(program,
+    process.start(cupsProgram(program),
                   QStringList{QStringLiteral("-h"), path(QStringLiteral("cups.sock"))} + arguments);
     const bool done = process.waitForFinished() && process.exitStatus() == QProcess::NormalExit &&
                       process.exitCode() == 0;
