@@ -3,10 +3,12 @@
 # via sudo): the build, the tests' tools, the Debian package's and its smoke start's.
 set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev qt6-serialport-dev qt6-svg-dev libgl-dev
-          socat poppler-utils desktop-file-utils appstream
+          libcups2-dev socat poppler-utils cups-daemon cups-client desktop-file-utils appstream
           dpkg-dev file xvfb xauth xdotool)
 # Export: iCalendar through libical, read back in the tests by the Debian parsers.
 packages+=(libical-dev pkgconf python3-icalendar python3-vobject)
+# With --fuzz, also clang and its libFuzzer and sanitizer runtimes for scripts/fuzz.sh.
+[ "${1:-}" = "--fuzz" ] && packages+=(clang-14 libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -24,8 +24,6 @@ namespace {
 constexpr int ConfigLength = 2078;
 constexpr int IndexRole = Qt::UserRole;
 
-enum Kind { TopLevel = 0, Child = 4 };
-
 // The two pictures of the outline: a folder for the root and categories, a sheet for the
 // sub-categories. Any other number shows no picture.
 QIcon nodeImage(int img)
@@ -135,7 +133,6 @@ void Todo::Form_Load()
         testopen();
         position = 1;
         getrec();
-        showtree();
         showall();
     });
 }
@@ -204,45 +201,49 @@ int Todo::indexOf(const QTreeWidgetItem *item)
     return item ? item->data(0, IndexRole).toInt() : 0;
 }
 
+QTreeWidgetItem *Todo::showNode(int index, const TreeRecord &record, QTreeWidgetItem *under)
+{
+    auto *item = under ? new QTreeWidgetItem(under) : new QTreeWidgetItem(TreeView1);
+    item->setText(0, record.Textimg);
+    item->setIcon(0, nodeImage(record.Img)); // also the picture of the node when expanded
+    item->setData(0, IndexRole, index);
+    m_nodes.insert(index, item);
+    return item;
+}
+
 void Todo::showtree()
 {
-    // A node the outline cannot take (a second node of the same key or number, a missing
-    // parent) is left out. A parent must already be in the tree, so no chain of parents can
-    // loop back to the node itself.
-    if (m_nodes.contains(position) || (!Key.isEmpty() && m_keys.contains(Key)))
+    if (m_nodes.contains(position))
         return;
-    QTreeWidgetItem *item = nullptr;
-    const int kind = current().kind();
-    if (kind == TopLevel) {
-        item = new QTreeWidgetItem(TreeView1);
-    } else if (kind == Child) {
-        QTreeWidgetItem *parentNode = node(treeindex);
-        if (!parentNode)
-            return;
-        item = new QTreeWidgetItem(parentNode);
-    } else {
-        return;
+    const TreeRecord record = current();
+    QTreeWidgetItem *under = nullptr;
+    if (record.isSubCategory()) {
+        under = node(treeindex);
+        if (!under)
+            under = node(1);
     }
-    item->setText(0, Textimg);
-    item->setIcon(0, nodeImage(Img)); // also the picture of the node when expanded
-    item->setData(0, IndexRole, int(position));
-    m_nodes.insert(position, item);
-    if (!Key.isEmpty())
-        m_keys.insert(Key, position);
+    showNode(position, record, under);
 }
 
 void Todo::showall()
 {
     seekrec();
     const QList<TreeRecord> nodes = m_store.readAll();
-    for (int i = 2; i <= Numbrecords; ++i) {
-        position = qint16(i);
-        setCurrent(nodes.at(i - 1));
-        // A deleted node stays out, and so does all below it: its children find no parent.
-        // The nodes shown keep their record numbers as their indexes all the same.
-        if (HideShow == 1)
-            continue;
-        showtree();
+    const QList<int> parents = TreeOutline::parents(nodes);
+    // The nodes under each node, in the order they are stored; index 0 holds the top level.
+    QList<QList<int>> below(nodes.size() + 1);
+    for (int i = 0; i < parents.size(); ++i) {
+        if (parents.at(i) != TreeOutline::Hidden)
+            below[parents.at(i)].append(i + 1);
+    }
+    // Level by level, so that a parent is in the tree before its children however the file
+    // orders them. Nothing is written: a node shown elsewhere keeps its record as stored.
+    QList<int> pending = below.at(TreeOutline::Top);
+    for (qsizetype next = 0; next < pending.size(); ++next) {
+        const int index = pending.at(next);
+        const int parent = parents.at(index - 1);
+        showNode(index, nodes.at(index - 1), parent == TreeOutline::Top ? nullptr : node(parent));
+        pending.append(below.at(index));
     }
 }
 
@@ -424,7 +425,6 @@ void Todo::removeNode(QTreeWidgetItem *item)
         QTreeWidgetItem *next = pending.takeLast();
         const int index = indexOf(next);
         m_nodes.remove(index);
-        m_keys.removeIf([index](const auto &entry) { return entry.value() == index; });
         for (int i = 0; i < next->childCount(); ++i)
             pending.append(next->child(i));
     }
@@ -437,8 +437,8 @@ void Todo::Command7_Click()
         position = StartIndex;
         getrec();
     });
-    // Only sub-categories are deleted, so only they are asked about.
-    if (!read || current().kind() != Child || !confirmDelete(this))
+    // Only sub-categories are deleted, so only they are asked about; the root never is.
+    if (!read || position == 1 || !current().isSubCategory() || !confirmDelete(this))
         return;
     guarded(this, [this] {
         // The record keeps its place, marked.

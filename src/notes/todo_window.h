@@ -15,7 +15,8 @@ class QTreeWidget;
 class QTreeWidgetItem;
 
 // The to-do outline of tree.dat: categories and sub-categories in a tree, the selected node's
-// note beside it. Every node keeps the record number it was loaded from as its index.
+// note beside it. Every node keeps the record number it was loaded from as its index; every
+// node not deleted is shown, one whose parent is lost under the root (see TreeOutline).
 class Todo : public Form
 {
     Q_OBJECT
@@ -73,6 +74,7 @@ protected:
 private:
     TreeRecord current() const;
     void setCurrent(const TreeRecord &record);
+    QTreeWidgetItem *showNode(int index, const TreeRecord &record, QTreeWidgetItem *under);
     void addNode(const QString &prompt, const QString &title, const QString &keyLetter,
                  const QString &kind, qint16 parentIndex, qint16 image);
     void browse();
@@ -81,7 +83,6 @@ private:
     TreeStore m_store;
     ConfiguredFont m_dialogFont; // the font preferences as the font dialog holds them
     QHash<int, QTreeWidgetItem *> m_nodes;
-    QHash<QString, int> m_keys;
 
     QTreeWidget *TreeView1;
     QLabel *Label1;

@@ -20,9 +20,26 @@ struct TreeRecord
     QString Note;         // lines separated by "\n"
     qint16 HideShow = 0;  // 1 once deleted
 
+    static constexpr int TopLevel = 0, Child = 4; // the relationship codes written
+
     // The relationship code as a number: its leading digits, 0 when there are none.
     int kind() const;
+    // Any node not at the top level is a sub-category, whatever its code says.
+    bool isSubCategory() const { return kind() != TopLevel; }
 };
+
+namespace TreeOutline {
+
+constexpr int Top = 0, Hidden = -1;
+
+// Where the outline shows each node of records 1 .. n (given in order): the record number of
+// the node it goes under, Top, or Hidden. Record 1, the root, is always at the top. A
+// sub-category goes under its parent wherever that is stored, and under the root when the
+// parent is not a record of the file or the node lies on a loop of parents. A deleted node
+// (HideShow 1) is hidden, and so is all that goes under it.
+QList<int> parents(const QList<TreeRecord> &nodes);
+
+} // namespace TreeOutline
 
 // tree.dat: the to-do outline, one record a node, record 1 the root. Text fields come back
 // without their blank padding; the note's line breaks are kept as carriage return + line feed.

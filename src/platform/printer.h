@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QPageSize>
 #include <QString>
 
 #include <memory>
@@ -24,9 +25,13 @@ public:
 
 namespace Printing {
 
-// A document on the default printer. With no printer installed, the pages become a PDF named
-// for the document and the time in the user's documents folder, and panel 2 shows its path.
+// A document on the default printer, on its default paper; a job the print system refuses
+// fails. With no printer installed, the pages become a PDF named for the document and the time
+// in the user's documents folder, never over an earlier one, and panel 2 shows its path.
 std::unique_ptr<LinePrinter> open(const QString &documentName);
+
+// The paper documents are laid out on: the default printer's own default size; A4 for a PDF.
+QPageSize paperSize();
 
 // Sends every document to this PDF file instead (tests); empty text sends them to the printer.
 void setOutputFile(const QString &pdfPath);

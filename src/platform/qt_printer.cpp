@@ -1,5 +1,6 @@
 #include "printer.h"
 
+#include "print_queue.h"
 #include "status_panels.h"
 
 #include <QDateTime>
@@ -11,6 +12,7 @@
 #include <QPrinterInfo>
 #include <QStandardPaths>
 #include <QStringList>
+#include <QTemporaryFile>
 
 namespace {
 
@@ -20,7 +22,10 @@ QString &outputOverride()
     return path;
 }
 
-QString pdfPathFor(const QString &documentName)
+// A new file for a printout in the documents folder, named for the document and the time; a
+// name already taken gets a number, so no printout ever overwrites another. The file is
+// created here, so two printouts at once cannot both take the same name.
+QString reservePdfPath(const QString &documentName)
 {
     QString dir = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (dir.isEmpty())
@@ -29,9 +34,24 @@ QString pdfPathFor(const QString &documentName)
     QString base = documentName;
     base.replace(u'/', u'-');
     base.replace(u' ', u'-');
-    return QDir(dir).filePath(
-        base + u'-' + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss")) +
-        QStringLiteral(".pdf"));
+    base += u'-' + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss"));
+    for (int n = 1; n < 1000; ++n) {
+        const QString path = QDir(dir).filePath((n == 1 ? base : base + u'-' + QString::number(n)) +
+                                                QStringLiteral(".pdf"));
+        QFile file(path);
+        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            return path;
+        if (!QFileInfo::exists(path)) // not taken, but the folder takes no file
+            return QString();
+    }
+    return QString();
+}
+
+// The paper the printer takes when nothing says otherwise; A4 when it names none.
+QPageSize paperOf(const QPrinterInfo &printer)
+{
+    const QPageSize paper = printer.defaultPageSize();
+    return paper.isValid() ? paper : QPageSize(QPageSize::A4);
 }
 
 // A line as it fits across the sheet: one wider than the sheet breaks after its last blank
@@ -81,19 +101,59 @@ public:
 
     bool endDocument() override
     {
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setDocName(m_documentName);
-        QString pdfPath = outputOverride();
-        const bool toPdf = !pdfPath.isEmpty() || QPrinterInfo::defaultPrinter().isNull();
-        if (toPdf) {
-            if (pdfPath.isEmpty())
-                pdfPath = pdfPathFor(m_documentName);
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(pdfPath);
-        }
         // A new page that nothing was printed on before the end prints no blank sheet.
         while (m_pages.size() > 1 && m_pages.constLast().isEmpty())
             m_pages.removeLast();
+        const QPrinterInfo printer =
+            outputOverride().isEmpty() ? QPrinterInfo::defaultPrinter() : QPrinterInfo();
+        return printer.isNull() ? printToPdf() : printTo(printer);
+    }
+
+private:
+    // With no printer, the pages become a PDF of their own in the documents folder.
+    bool printToPdf()
+    {
+        const bool chosen = !outputOverride().isEmpty();
+        const QString path = chosen ? outputOverride() : reservePdfPath(m_documentName);
+        if (path.isEmpty()) {
+            m_error = QStringLiteral("The PDF file could not be written.");
+            return false;
+        }
+        if (!render(path, Printing::paperSize())) {
+            if (!chosen)
+                QFile::remove(path);
+            return false;
+        }
+        if (!chosen)
+            SetStatusText(QStringLiteral("Printed to ") + QDir::toNativeSeparators(path));
+        return true;
+    }
+
+    // The pages go to the print system as a PDF on the printer's own paper; a job it refuses
+    // is a failure like any other.
+    bool printTo(const QPrinterInfo &printer)
+    {
+        QTemporaryFile spool(QDir(QDir::tempPath()).filePath(QStringLiteral("velmora-XXXXXX.pdf")));
+        if (!spool.open()) {
+            m_error = spool.errorString();
+            return false;
+        }
+        const QPageSize paper = paperOf(printer);
+        if (!render(spool.fileName(), paper))
+            return false;
+        m_error = PrintQueue::submit(printer.printerName(), spool.fileName(), m_documentName,
+                                     paper.key());
+        return m_error.isEmpty();
+    }
+
+    // Paints the pages into a PDF file on paper of that size.
+    bool render(const QString &pdfPath, const QPageSize &paper)
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setDocName(m_documentName);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdfPath);
+        printer.setPageSize(paper);
         QPainter painter;
         if (!painter.begin(&printer)) {
             m_error = QStringLiteral("The printer could not be started.");
@@ -126,18 +186,14 @@ public:
             m_error = QStringLiteral("The document could not be finished.");
             return false;
         }
-        if (toPdf) {
-            if (!QFileInfo::exists(pdfPath)) {
-                m_error = QStringLiteral("The PDF file could not be written.");
-                return false;
-            }
-            if (outputOverride().isEmpty())
-                SetStatusText(QStringLiteral("Printed to ") + QDir::toNativeSeparators(pdfPath));
+        // The file may have been made empty before the pages could be written into it.
+        if (QFileInfo(pdfPath).size() == 0) {
+            m_error = QStringLiteral("The PDF file could not be written.");
+            return false;
         }
         return true;
     }
 
-private:
     QString m_documentName;
     QFont m_font;
     QList<QStringList> m_pages;
@@ -147,6 +203,12 @@ private:
 } // namespace
 
 namespace Printing {
+
+QPageSize paperSize()
+{
+    return outputOverride().isEmpty() ? paperOf(QPrinterInfo::defaultPrinter())
+                                      : QPageSize(QPageSize::A4);
+}
 
 std::unique_ptr<LinePrinter> open(const QString &documentName)
 {

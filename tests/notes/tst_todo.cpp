@@ -82,8 +82,10 @@ private slots:
     void deletedNodesKeepTheirRecordNumbers();
     void deletedNodesStayAwayWhenOpened();
     void onlySubCategoriesAreDeleted();
-    void brokenLinksAreSkipped_data();
-    void brokenLinksAreSkipped();
+    void oddNodesAreDeletedAsSubCategories();
+    void brokenLinksAreShown_data();
+    void brokenLinksAreShown();
+    void lostNodeIsSavedInItsOwnRecord();
     void editingSavesOrCancelsTheNote();
     void blankLabelIsNotSaved();
     void editLabelNeedsASelection();
@@ -276,38 +278,116 @@ void TestTodo::onlySubCategoriesAreDeleted()
     QCOMPARE(dir.read(u"tree.dat"_s), before);
 }
 
-void TestTodo::brokenLinksAreSkipped_data()
+void TestTodo::oddNodesAreDeletedAsSubCategories()
 {
-    QTest::addColumn<QByteArray>("records");
-    QTest::addColumn<Outline>("shown");
+    WorkDir dir;
+    const QByteArray root = node(1, 1, "4", "r", "Todo List", 1);
     const QByteArray work = node(2, 2, "0", "p2", "Work", 1);
-    QTest::newRow("missing parent")
-        << work + node(3, 9, "4", "c3", "Lost", 2) + node(4, 2, "4", "c4", "Kept", 2)
-        << Outline{{1, 0}, {2, 0}, {4, 2}};
-    QTest::newRow("own parent") << work + node(3, 3, "4", "c3", "Self", 2)
-                                << Outline{{1, 0}, {2, 0}};
-    QTest::newRow("parents of each other")
-        << work + node(3, 4, "4", "c3", "A", 2) + node(4, 3, "4", "c4", "B", 2)
-        << Outline{{1, 0}, {2, 0}};
-    QTest::newRow("child of a skipped node")
-        << work + node(3, 9, "4", "c3", "Lost", 2) + node(4, 3, "4", "c4", "Below", 2)
-        << Outline{{1, 0}, {2, 0}};
-    QTest::newRow("same key twice")
-        << work + node(3, 3, "0", "p2", "Twin", 1) << Outline{{1, 0}, {2, 0}};
-    QTest::newRow("unknown kind") << work + node(3, 2, "7", "x3", "Odd", 1)
-                                  << Outline{{1, 0}, {2, 0}};
+    dir.write(u"tree.dat"_s, root + work + node(3, 2, "7", "x3", "Odd", 1));
+    Todo w;
+    w.show();
+    clickNode(w, 1); // the root, whatever its code, is never deleted
+    control<QPushButton>(&w, "Command7")->click();
+    QVERIFY(w.node(1));
+    clickNode(w, 3);
+    m_dialogs->answerMessage(Dialogs::Answer::Yes, u"Delete ?"_s);
+    control<QPushButton>(&w, "Command7")->click();
+    QCOMPARE(dir.read(u"tree.dat"_s), root + work + node(3, 2, "7", "x3", "Odd", 1, "", 1));
+    QCOMPARE(outline(control<QTreeWidget>(&w, "TreeView1")), (Outline{{1, 0}, {2, 0}}));
 }
 
-void TestTodo::brokenLinksAreSkipped()
+void TestTodo::brokenLinksAreShown_data()
+{
+    QTest::addColumn<QByteArray>("records"); // the whole of tree.dat
+    QTest::addColumn<Outline>("shown");
+    const QByteArray work = node(2, 2, "0", "p2", "Work", 1);
+    QTest::newRow("parent past the end")
+        << Root + work + node(3, 9, "4", "c3", "Lost", 2) + node(4, 2, "4", "c4", "Kept", 2)
+        << Outline{{1, 0}, {3, 1}, {2, 0}, {4, 2}};
+    QTest::newRow("no parent") << Root + work + node(3, 0, "4", "c3", "Zero", 2)
+                               << Outline{{1, 0}, {3, 1}, {2, 0}};
+    QTest::newRow("negative parent")
+        << Root + work + node(3, -7, "4", "c3", "Below", 2) << Outline{{1, 0}, {3, 1}, {2, 0}};
+    QTest::newRow("own parent") << Root + work + node(3, 3, "4", "c3", "Self", 2)
+                                << Outline{{1, 0}, {3, 1}, {2, 0}};
+    QTest::newRow("parents of each other")
+        << Root + work + node(3, 4, "4", "c3", "A", 2) + node(4, 3, "4", "c4", "B", 2)
+        << Outline{{1, 0}, {3, 1}, {4, 1}, {2, 0}};
+    // The nodes on the loop go under the root; one hanging from the loop stays where it is.
+    QTest::newRow("loop of three with a branch")
+        << Root + work + node(3, 5, "4", "c3", "A", 2) + node(4, 3, "4", "c4", "B", 2) +
+               node(5, 4, "4", "c5", "C", 2) + node(6, 4, "4", "c6", "Leaf", 2)
+        << Outline{{1, 0}, {3, 1}, {4, 1}, {6, 4}, {5, 1}, {2, 0}};
+    QTest::newRow("child of a lost node")
+        << Root + work + node(3, 9, "4", "c3", "Lost", 2) + node(4, 3, "4", "c4", "Below", 2)
+        << Outline{{1, 0}, {3, 1}, {4, 3}, {2, 0}};
+    QTest::newRow("child stored before its parent")
+        << Root + node(2, 3, "4", "c2", "Early", 2) + node(3, 3, "0", "p3", "Work", 1)
+        << Outline{{1, 0}, {3, 0}, {2, 3}};
+    QTest::newRow("chain stored backwards")
+        << Root + node(2, 3, "4", "c2", "Leaf", 2) + node(3, 4, "4", "c3", "Middle", 2) +
+               node(4, 4, "0", "p4", "Work", 1)
+        << Outline{{1, 0}, {4, 0}, {3, 4}, {2, 3}};
+    QTest::newRow("unknown kind") << Root + work + node(3, 2, "7", "x3", "Odd", 1) +
+                                         node(4, 3, "4", "c4", "Below", 2)
+                                  << Outline{{1, 0}, {2, 0}, {3, 2}, {4, 3}};
+    QTest::newRow("unknown kind, lost parent")
+        << Root + work + node(3, 9, "44", "x3", "Odd", 1) << Outline{{1, 0}, {3, 1}, {2, 0}};
+    QTest::newRow("same key twice")
+        << Root + work + node(3, 3, "0", "p2", "Twin", 1) << Outline{{1, 0}, {2, 0}, {3, 0}};
+    QTest::newRow("wrong record number")
+        << Root + work + node(2, 2, "0", "p3", "Home", 1) << Outline{{1, 0}, {2, 0}, {3, 0}};
+    QTest::newRow("root with a child's code")
+        << node(1, 5, "4", "r", "Todo List", 1) + work + node(3, 1, "4", "c3", "Call", 2)
+        << Outline{{1, 0}, {3, 1}, {2, 0}};
+    // Deleted nodes, and all that is shown below them, stay hidden.
+    QTest::newRow("deleted lost node")
+        << Root + work + node(3, 9, "4", "c3", "Lost", 2, "", 1) + node(4, 3, "4", "c4", "Below", 2)
+        << Outline{{1, 0}, {2, 0}};
+    QTest::newRow("deleted parent stored later")
+        << Root + work + node(3, 4, "4", "c3", "Below", 2) + node(4, 2, "4", "c4", "Gone", 2, "", 1)
+        << Outline{{1, 0}, {2, 0}};
+    QTest::newRow("deleted node on a loop")
+        << Root + work + node(3, 4, "4", "c3", "Gone", 2, "", 1) + node(4, 3, "4", "c4", "B", 2)
+        << Outline{{1, 0}, {4, 1}, {2, 0}};
+}
+
+void TestTodo::brokenLinksAreShown()
 {
     QFETCH(QByteArray, records);
     QFETCH(Outline, shown);
     WorkDir dir;
-    dir.write(u"tree.dat"_s, Root + records);
+    dir.write(u"tree.dat"_s, records);
     Todo w;
     w.show();
     QCOMPARE(outline(control<QTreeWidget>(&w, "TreeView1")), shown);
+    // Each node shows its own record's label.
+    for (const auto &[index, parent] : shown)
+        QCOMPARE(w.node(index)->text(0), TreeStore().read(index).Textimg);
     QVERIFY(m_dialogs->asked().isEmpty());
+    QCOMPARE(dir.read(u"tree.dat"_s), records);
+}
+
+void TestTodo::lostNodeIsSavedInItsOwnRecord()
+{
+    WorkDir dir;
+    const QByteArray work = node(2, 2, "0", "p2", "Work", 1);
+    dir.write(u"tree.dat"_s, Root + work + node(3, 3, "4", "c3", "Self", 2, "old"));
+    Todo w;
+    w.show();
+    clickNode(w, 3);
+    QCOMPARE(control<QPlainTextEdit>(&w, "Text3")->toPlainText(), u"old"_s);
+    control<QPlainTextEdit>(&w, "Text3")->setPlainText(u"new"_s);
+    control<QPushButton>(&w, "Command3")->click();
+    // The note is saved; its link stays as it was, so only what the user changed is written.
+    QCOMPARE(dir.read(u"tree.dat"_s), Root + work + node(3, 3, "4", "c3", "Self", 2, "new"));
+
+    // A sub-category added to it goes under it, by its record number.
+    m_dialogs->answerInput(u"Next"_s);
+    control<QPushButton>(&w, "Command1")->click();
+    QCOMPARE(recordOf(dir.read(u"tree.dat"_s), 4), node(4, 3, "4", "c4", "Next", 2));
+    QCOMPARE(outline(control<QTreeWidget>(&w, "TreeView1")),
+             (Outline{{1, 0}, {3, 1}, {4, 3}, {2, 0}}));
 }
 
 void TestTodo::editingSavesOrCancelsTheNote()
