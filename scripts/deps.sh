@@ -5,6 +5,8 @@ set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev qt6-serialport-dev qt6-svg-dev libgl-dev
           libcups2-dev socat poppler-utils cups-daemon cups-client desktop-file-utils appstream
           dpkg-dev file xvfb xauth xdotool)
+# Screen-reader check: the accessibility bus and its Python reader.
+packages+=(dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0 fonts-dejavu-core)
 # Export: iCalendar through libical, read back in the tests by the Debian parsers.
 packages+=(libical-dev pkgconf python3-icalendar python3-vobject)
 # With --fuzz, also clang and its libFuzzer and sanitizer runtimes for scripts/fuzz.sh.
