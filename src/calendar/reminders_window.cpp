@@ -3,6 +3,7 @@
 #include "platform/common_messages.h"
 #include "platform/field_box.h"
 #include "platform/file_guard.h"
+#include "platform/placed_controls.h"
 #include "platform/print_text.h"
 #include "platform/sound_player.h"
 #include "platform/twips.h"
@@ -63,12 +64,7 @@ Form8::Form8(QWidget *parent) : Form(parent)
     limitToField(Text3, ReminderRecord::NoteWidth);
 
     // A grey bar behind the buttons.
-    Text2 = twipsControl<QLineEdit>(this, QStringLiteral("Text2"), 0, 4680, 9495, 615);
-    Text2->setReadOnly(true);
-    Text2->setFocusPolicy(Qt::NoFocus);
-    QPalette grey = Text2->palette();
-    grey.setColor(QPalette::Base, QColor(192, 192, 192));
-    Text2->setPalette(grey);
+    Text2 = buttonStrip(this, "Text2", 0, 4680, 9495, 615);
 
     Command1 = button(this, "Command1", QStringLiteral("Save It !"), 360, 4800, 1575, 375);
     Command3 = button(this, "Command3", QStringLiteral("Delete"), 2280, 4800, 975, 375);

@@ -8,6 +8,7 @@
 #include "platform/file_guard.h"
 #include "platform/list_marks.h"
 #include "platform/list_order.h"
+#include "platform/placed_controls.h"
 #include "platform/printer.h"
 #include "platform/twips.h"
 #include "settings/preference_files.h"
@@ -117,12 +118,7 @@ Form4::Form4(QWidget *parent) : Form(parent)
     Text12->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
     // The grey bar behind the buttons.
-    Text13 = twipsControl<QLineEdit>(this, u"Text13"_s, 0, 4680, 9495, 615);
-    Text13->setReadOnly(true);
-    Text13->setFocusPolicy(Qt::NoFocus);
-    QPalette grey = Text13->palette();
-    grey.setColor(QPalette::Base, QColor(192, 192, 192));
-    Text13->setPalette(grey);
+    Text13 = buttonStrip(this, "Text13", 0, 4680, 9495, 615);
 
     Command2 = button("Command2", u"Save It !"_s, this, 240, 4800, 1815, 375);
     Command1 = button("Command1", u"Add"_s, this, 2160, 4800, 1215, 375);

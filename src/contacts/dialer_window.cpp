@@ -4,6 +4,7 @@
 #include "platform/cp1252.h"
 #include "platform/dialogs.h"
 #include "platform/file_guard.h"
+#include "platform/placed_controls.h"
 #include "platform/twips.h"
 #include "settings/preference_files.h"
 
@@ -101,9 +102,7 @@ Form11::Form11(QWidget *parent) : Form(parent), MSComm1(createSerialLine())
     Text1 = twipsControl<QLineEdit>(Frame1, QStringLiteral("Text1"), 360, 360, 2655, 285);
 
     Text2 = twipsControl<QLineEdit>(Frame1, QStringLiteral("Text2"), 360, 720, 2655, 285);
-    QPalette grey = Text2->palette();
-    grey.setColor(QPalette::Base, QColor(192, 192, 192));
-    Text2->setPalette(grey);
+    showAsButtonFace(Text2);
 
     for (const Key &key : Keys) {
         auto *button = new KeypadButton(QLatin1String(key.caption), Frame1);

@@ -1,8 +1,8 @@
 #include "lists_window.h"
 
 #include "list_store.h"
+#include "platform/placed_controls.h"
 #include "platform/print_text.h"
-#include "window_controls.h"
 
 #include "platform/common_messages.h"
 #include "platform/dialogs.h"

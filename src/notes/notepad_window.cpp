@@ -1,8 +1,8 @@
 #include "notepad_window.h"
 
 #include "help_store.h"
+#include "platform/placed_controls.h"
 #include "platform/print_text.h"
-#include "window_controls.h"
 
 #include "platform/dialogs.h"
 #include "platform/field_box.h"

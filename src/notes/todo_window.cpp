@@ -1,7 +1,7 @@
 #include "todo_window.h"
 
+#include "platform/placed_controls.h"
 #include "platform/print_text.h"
-#include "window_controls.h"
 
 #include "platform/common_messages.h"
 #include "platform/dialogs.h"

@@ -1,6 +1,7 @@
 #include "about_box.h"
 
 #include "platform/file_care.h"
+#include "platform/placed_controls.h"
 #include "platform/twips.h"
 
 #include <QDir>
@@ -31,10 +32,10 @@ Form12::Form12(QWidget *parent) : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixe
     QFont titleFont(QStringLiteral("MS Sans Serif"));
     titleFont.setPointSize(18);
     title->setFont(titleFont);
-    title->setAutoFillBackground(true);
+    showAsButtonFace(title);
+    // Blue on the button face, or the palette's lighter blue where the face is dark.
     QPalette palette = title->palette();
-    palette.setColor(QPalette::WindowText, Qt::blue);
-    palette.setColor(QPalette::Window, QColor(192, 192, 192));
+    palette.setColor(QPalette::WindowText, palette.color(QPalette::Link));
     title->setPalette(palette);
     title->setAlignment(Qt::AlignCenter);
 

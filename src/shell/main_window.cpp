@@ -9,6 +9,7 @@
 #include "platform/dialogs.h"
 #include "platform/file_guard.h"
 #include "platform/form.h"
+#include "platform/on_screen.h"
 #include "platform/status_panels.h"
 #include "platform/twips.h"
 #include "platform/working_date.h"
@@ -20,7 +21,6 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
-#include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -39,16 +39,17 @@ VL32V1::VL32V1(ToolWindowFactory windows, QWidget *parent)
 {
     setObjectName(QStringLiteral("VL32V1"));
     m_mdiArea->setObjectName(QStringLiteral("MDIClient"));
+    // A child larger than the area, on a small or highly scaled screen, is scrolled to.
+    m_mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_mdiArea);
     setTwipsGeometry(this, 1635, 2130, 6675, 3720);
     createToolbar();
     createMenus();
     createStatusBar();
     // Wide enough for the status panels from the start, as far as the screen allows.
-    QSize start = size().expandedTo(QSize(statusBar()->sizeHint().width(), 0));
-    if (const QScreen *screen = this->screen())
-        start = start.boundedTo(screen->availableGeometry().size());
-    resize(start);
+    resize(size().expandedTo(QSize(statusBar()->sizeHint().width(), 0)));
+    keepOnScreen(this);
 }
 
 VL32V1::~VL32V1()
@@ -261,6 +262,8 @@ QWidget *VL32V1::openWindow(ToolWindowId id)
         // The size the window gave itself, which a window placing its controls by hand has no
         // layout to tell the frame about.
         const QSize wanted = window->size().expandedTo(window->minimumSizeHint());
+        // Smaller, it would cut its controls off, maximized too; the area scrolls instead.
+        window->setMinimumSize(wanted);
         QMdiSubWindow *sub = m_mdiArea->addSubWindow(created.release());
         sub->setAttribute(Qt::WA_DeleteOnClose);
         sub->setWindowTitle(window->windowTitle());
@@ -272,6 +275,7 @@ QWidget *VL32V1::openWindow(ToolWindowId id)
     } else {
         // A window of its own stays open when the frame closes; it is gone when closed.
         window->setAttribute(Qt::WA_DeleteOnClose);
+        keepOnScreen(window);
         created.release()->show();
         window->raise();
         window->activateWindow();
@@ -291,10 +295,8 @@ void VL32V1::growToShow(QMdiSubWindow *sub)
     const int extraHeight = qMax(0, at.y() + sub->height() - room.height());
     if (extraWidth == 0 && extraHeight == 0)
         return;
-    QSize size = this->size() + QSize(extraWidth, extraHeight);
-    if (const QScreen *screen = this->screen())
-        size = size.boundedTo(screen->availableGeometry().size());
-    resize(size);
+    resize(size() + QSize(extraWidth, extraHeight));
+    keepOnScreen(this);
 }
 
 void VL32V1::Toolbar1_ButtonClick(const QString &key)
