@@ -66,7 +66,8 @@ void VL32V1::createToolbar()
     m_toolbar = addToolBar(QStringLiteral("Toolbar1"));
     m_toolbar->setObjectName(QStringLiteral("Toolbar1"));
     m_toolbar->setMovable(false);
-    m_toolbar->setIconSize(QSize(24, 22));
+    // The pictures grow with the font, as the windows do.
+    m_toolbar->setIconSize(QSize(24, 22) * pixelsPerInch(this) / 96);
     m_toolbar->setToolButtonStyle(Qt::ToolButtonIconOnly);
     for (const ToolbarEntry &entry : toolbarEntries()) {
         switch (entry.kind) {
