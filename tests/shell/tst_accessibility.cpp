@@ -105,6 +105,7 @@ private slots:
     void everyFocusableControlIsNamed();
     void labelledBoxesReadTheirLabel_data();
     void labelledBoxesReadTheirLabel();
+    void programmedLaunchButtonReadsItsCaption();
 
 private:
     ScriptedDialogs *m_dialogs = nullptr;
@@ -320,6 +321,22 @@ void TestAccessibility::labelledBoxesReadTheirLabel()
     auto *widget = opened->findChild<QWidget *>(control);
     QVERIFY2(widget, qPrintable(control));
     QCOMPARE(accessibleName(widget), name);
+}
+
+void TestAccessibility::programmedLaunchButtonReadsItsCaption()
+{
+    WorkDir dir;
+    TestFrame frame;
+    frame.findChild<QAction *>(u"launch"_s)->trigger();
+    QApplication::processEvents();
+    QWidget *launcher = openWindow(u"runit"_s);
+    QVERIFY(launcher);
+    auto *button = launcher->findChild<QPushButton *>(u"Command3"_s);
+    QVERIFY(button);
+    QCOMPARE(accessibleName(button), u"2"_s);
+    // The number stands in for a caption only while there is none.
+    button->setText(u"Editor"_s);
+    QCOMPARE(accessibleName(button), u"Editor"_s);
 }
 
 QTEST_MAIN(TestAccessibility)
