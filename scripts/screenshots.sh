@@ -4,6 +4,7 @@
 #   scripts/screenshots.sh [BUILD_DIR [OUT_DIR]]
 # The same runs are tests (ctest -R tst_layout); these keep what they show.
 set -euo pipefail
+cd "$(dirname "$0")/.."
 build=${1:-build}
 out=${2:-screenshots}
 program="$build/tests/tst_layout"
@@ -12,7 +13,7 @@ run() {
     local name=$1
     shift
     env QT_QPA_PLATFORM=xcb VELMORA_SCREENSHOTS="$out/$name" "$@" \
-        xvfb-run -a -s "-screen 0 1600x1000x24" "$program" >"$out/$name.log" 2>&1 ||
+        tests/support/with_xvfb.sh 1600x1000 "$program" >"$out/$name.log" 2>&1 ||
         { echo "screenshots: $name: the layout test failed, see $out/$name.log" >&2; return 1; }
     echo "screenshots: $out/$name"
 }

@@ -4,6 +4,7 @@
 #include "named_controls.h"
 #include "time_slots.h"
 
+#include "platform/accessible_names.h"
 #include "platform/common_messages.h"
 #include "platform/dialogs.h"
 #include "platform/field_box.h"
@@ -77,6 +78,7 @@ form5::form5(QWidget *parent) : Form(parent)
     m_grid->setDateLabel(Label2);
     Text2 = named<QLineEdit>("Text2", Frame1);
     Text2->setReadOnly(true);
+    nameForRole(Text2, QStringLiteral("Selected day"));
     auto *calendarLayout = new QVBoxLayout(Frame1);
     calendarLayout->addWidget(m_grid);
     calendarLayout->addWidget(Label2);
@@ -87,6 +89,8 @@ form5::form5(QWidget *parent) : Form(parent)
     Command11 = button("Command11", QStringLiteral("Print"), Frame2);
     Text9 = named<QLineEdit>("Text9", Frame2);
     Text10 = named<QLineEdit>("Text10", Frame2);
+    nameForRole(Text9, QStringLiteral("Month record"));
+    nameForRole(Text10, QStringLiteral("Day record"));
     for (QLineEdit *small : {Text9, Text10}) {
         small->setReadOnly(true);
         small->setMaximumWidth(twipsToPixels(1200, this));
@@ -104,13 +108,16 @@ form5::form5(QWidget *parent) : Form(parent)
     Label3->setText(QStringLiteral("Appointments"));
     List1 = named<QListWidget>("List1", Frame3);
     List1->setMaximumWidth(twipsToPixels(1300, this));
+    nameForRole(List1, QStringLiteral("Times"));
     List3 = named<QListWidget>("List3", Frame3);
+    nameForRole(List3, QStringLiteral("Slot notes"));
     // Row k of the notes sits beside time k: the two lists scroll together.
     for (auto [from, to] : {std::pair{List1, List3}, std::pair{List3, List1}})
         connect(from->verticalScrollBar(), &QScrollBar::valueChanged, to->verticalScrollBar(),
                 &QScrollBar::setValue);
     Text3 = named<QLineEdit>("Text3", Frame3);
     limitToField(Text3, AppointmentRecord::SlotWidth);
+    nameForRole(Text3, QStringLiteral("Slot note"));
     Command7 = button("Command7", QStringLiteral("Note"), Frame3);
     Command8 = button("Command8", QStringLiteral("Appointments"), Frame3);
 
@@ -119,8 +126,10 @@ form5::form5(QWidget *parent) : Form(parent)
     Label4->setText(QStringLiteral("Note"));
     Text4 = named<QPlainTextEdit>("Text4", Frame5);
     limitToField(Text4, AppointmentRecord::NoteWidth);
+    nameAfterLabel(Text4, Label4);
     Command9 = button("Command9", QStringLiteral("Save It!"), Frame5);
     Text7 = named<QLineEdit>("Text7", Frame5);
+    nameForRole(Text7, QStringLiteral("Note line"));
     auto *noteLayout = new QGridLayout(Frame5);
     noteLayout->addWidget(Label4, 0, 0);
     noteLayout->addWidget(Text4, 1, 0, 1, 2);

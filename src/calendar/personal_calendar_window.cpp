@@ -3,6 +3,7 @@
 #include "month_grid.h"
 #include "named_controls.h"
 
+#include "platform/accessible_names.h"
 #include "platform/common_messages.h"
 #include "platform/dialogs.h"
 #include "platform/field_box.h"
@@ -91,9 +92,12 @@ Form1::Form1(QWidget *parent) : Form(parent)
     // Notes.
     auto *Frame2 = named<QGroupBox>("Frame2", this);
     List2 = named<QListWidget>("List2", Frame2);
+    nameForRole(List2, QStringLiteral("Note titles"));
     Text15 = named<QLineEdit>("Text15", Frame2);
+    nameForRole(Text15, QStringLiteral("Note title"));
     limitToField(Text15, NoteRecord::KeyWidth);
     Text11 = named<QPlainTextEdit>("Text11", Frame2);
+    nameForRole(Text11, QStringLiteral("Note text"));
     limitToField(Text11, NoteRecord::TextWidth);
     Command6 = button("Command6", QStringLiteral("Add"), Frame2);
     Command21 = button("Command21", QStringLiteral("Save It !"), Frame2);
@@ -111,6 +115,7 @@ Form1::Form1(QWidget *parent) : Form(parent)
     // Phone book.
     auto *Frame3 = named<QGroupBox>("Frame3", this);
     List1 = named<QListWidget>("List1", Frame3);
+    nameForRole(List1, QStringLiteral("Names"));
     auto *fields = new QFormLayout;
     for (int i = 0; i < int(m_phoneLines.size()); ++i) {
         auto *box = named<QLineEdit>(PhoneBoxes[i].name, Frame3);
@@ -119,9 +124,11 @@ Form1::Form1(QWidget *parent) : Form(parent)
         m_phoneLines.at(i) = box;
     }
     Text10 = named<QPlainTextEdit>("Text10", Frame3);
+    nameForRole(Text10, QStringLiteral("Phone notes"));
     limitToField(Text10, PersonRecord::width(PersonRecord::Notes));
     Text16 = named<QLineEdit>("Text16", Frame3);
     Text16->setReadOnly(true);
+    nameForRole(Text16, QStringLiteral("Record number"));
     // Room for any record number after "POS ".
     Text16->setMinimumWidth(Text16->fontMetrics().horizontalAdvance(QStringLiteral("POS 32767")) +
                             2 * Text16->fontMetrics().averageCharWidth());

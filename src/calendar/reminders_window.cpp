@@ -1,5 +1,6 @@
 #include "reminders_window.h"
 
+#include "platform/accessible_names.h"
 #include "platform/common_messages.h"
 #include "platform/field_box.h"
 #include "platform/file_guard.h"
@@ -56,6 +57,11 @@ Form8::Form8(QWidget *parent) : Form(parent)
     List1 = twipsControl<QListWidget>(this, QStringLiteral("List1"), 240, 840, 2415, 3180);
     List2 = twipsControl<QListWidget>(this, QStringLiteral("List2"), 2880, 840, 1095, 3180);
     Text3 = twipsControl<QPlainTextEdit>(this, QStringLiteral("Text3"), 4680, 480, 4575, 3855);
+    nameAfterLabel(Text4, Label1);
+    nameAfterLabel(Text5, Label2);
+    nameAfterLabel(Text3, Label3);
+    nameForRole(List1, QStringLiteral("Reminder names"));
+    nameForRole(List2, QStringLiteral("Reminder dates"));
     Text3->setLineWrapMode(QPlainTextEdit::NoWrap);
     Text3->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text3->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

@@ -2,6 +2,7 @@
 
 #include "month_grid.h"
 
+#include "platform/accessible_names.h"
 #include "platform/working_date.h"
 
 #include <QGroupBox>
@@ -55,6 +56,7 @@ Form10::Form10(QWidget *parent) : Form(parent)
     // Takes the focus away from the grid; it lies outside the visible area.
     Text2 = new QLineEdit(this);
     Text2->setObjectName(QStringLiteral("Text2"));
+    nameForRole(Text2, QStringLiteral("Small calendar"));
     Text2->setGeometry(-100, -100, 10, 10);
 
     connect(m_grid->button(MonthGrid::PreviousYear), &QPushButton::clicked, this,

@@ -2,6 +2,7 @@
 
 #include "business_card.h"
 
+#include "platform/accessible_names.h"
 #include "platform/common_messages.h"
 #include "platform/dialogs.h"
 #include "platform/field_box.h"
@@ -133,6 +134,19 @@ Form4::Form4(QWidget *parent) : Form(parent)
         limitToField(line, BizRecord::NameWidth);
     limitToField(Text3, BizRecord::AddressWidth);
     limitToField(Text12, BizRecord::NotesWidth);
+
+    // The captions in the frames name the boxes beside them; the rest are named for their role.
+    const std::pair<QWidget *, const char *> labelled[] = {
+        {Text1, "Label14"},  {Text2, "Label3"},   {Text3, "Label2"},  {Text4, "Label4"},
+        {Text5, "Label5"},   {Text6, "Label6"},   {Text7, "Label7"},  {Text9, "Label9"},
+        {Text11, "Label10"}, {Text15, "Label11"}, {Text12, "label12"}};
+    for (const auto &[box, label] : labelled)
+        nameAfterLabel(box, findChild<QLabel *>(QLatin1String(label)));
+    nameForRole(Text8, u"Phone 1 extension"_s);
+    nameForRole(Text10, u"Phone 2 extension"_s);
+    nameForRole(List1, u"Names"_s);
+    nameForRole(Option1, Option1->toolTip());
+    nameForRole(Option2, Option2->toolTip());
 
     const QList<QWidget *> tabOrder{Text1,    Text2,    Text3,    Text4,    Text5,    Text6,
                                     Text7,    Text8,    Text9,    Text10,   Text11,   Text15,

@@ -1,5 +1,6 @@
 #include "dialer_window.h"
 
+#include "platform/accessible_names.h"
 #include "platform/blanks.h"
 #include "platform/cp1252.h"
 #include "platform/dialogs.h"
@@ -102,6 +103,8 @@ Form11::Form11(QWidget *parent) : Form(parent), MSComm1(createSerialLine())
     Text1 = twipsControl<QLineEdit>(Frame1, QStringLiteral("Text1"), 360, 360, 2655, 285);
 
     Text2 = twipsControl<QLineEdit>(Frame1, QStringLiteral("Text2"), 360, 720, 2655, 285);
+    nameAfterLabel(Text1, Label1);
+    nameForRole(Text2, QStringLiteral("Dial status"));
     showAsButtonFace(Text2);
 
     for (const Key &key : Keys) {

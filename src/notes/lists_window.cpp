@@ -1,6 +1,7 @@
 #include "lists_window.h"
 
 #include "list_store.h"
+#include "platform/accessible_names.h"
 #include "platform/placed_controls.h"
 #include "platform/print_text.h"
 
@@ -31,9 +32,12 @@ Form6::Form6(QWidget *parent) : TitledTextForm(ListStore(), parent), m_dialogFon
     Frame1 = twipsControl<QGroupBox>(this, QStringLiteral("Frame1"), 120, 0, 2535, 4575);
     Text1 = twipsControl<QLineEdit>(Frame1, QStringLiteral("Text1"), 120, 240, 2295, 285);
     List1 = twipsControl<QListWidget>(Frame1, QStringLiteral("List1"), 120, 600, 2295, 3765);
+    nameForRole(Text1, QStringLiteral("List name"));
+    nameForRole(List1, QStringLiteral("List names"));
 
     Frame2 = twipsControl<QGroupBox>(this, QStringLiteral("Frame2"), 2760, 0, 6735, 4575);
     Text2 = new QPlainTextEdit(Frame2);
+    nameForRole(Text2, QStringLiteral("List body"));
     Text2->setObjectName(QStringLiteral("Text2"));
     Text2->setLineWrapMode(QPlainTextEdit::NoWrap);
     Text2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

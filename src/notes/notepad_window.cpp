@@ -1,6 +1,7 @@
 #include "notepad_window.h"
 
 #include "help_store.h"
+#include "platform/accessible_names.h"
 #include "platform/placed_controls.h"
 #include "platform/print_text.h"
 
@@ -28,10 +29,12 @@ Form9::Form9(QWidget *parent) : TitledTextForm(HelpStore(), parent), m_dialogCol
     resizeTwips(this, 7935, 5895);
 
     List1 = twipsControl<QListWidget>(this, QStringLiteral("List1"), 120, 120, 1935, 3765);
+    nameForRole(List1, QStringLiteral("Topic titles"));
     Command5 = placedButton(this, "Command5", QStringLiteral("Print"), 120, 4080, 1935, 375);
 
     RichTextBox1 = new QTextEdit(this);
     RichTextBox1->setObjectName(QStringLiteral("RichTextBox1"));
+    nameForRole(RichTextBox1, QStringLiteral("Topic body"));
     RichTextBox1->setAcceptRichText(false); // pasted text takes the box's own formatting
     QFont bodyFont(QStringLiteral("MS Sans Serif"), DefaultPoints);
     bodyFont.setStyleHint(QFont::SansSerif);
@@ -40,6 +43,7 @@ Form9::Form9(QWidget *parent) : TitledTextForm(HelpStore(), parent), m_dialogCol
     limitToField(RichTextBox1, HelpStore::BodyWidth);
 
     Text2 = twipsControl<QLineEdit>(this, QStringLiteral("Text2"), 120, 5280, 1815, 285);
+    nameForRole(Text2, QStringLiteral("Topic title"));
     Save = placedButton(this, "Save", QStringLiteral("Save"), 2160, 5280, 975, 375);
     Command4 = placedButton(this, "Command4", QStringLiteral("Color"), 3240, 5280, 975, 375);
     Command2 = placedButton(this, "Command2", QStringLiteral("Add"), 4320, 5280, 735, 375);

@@ -1,5 +1,6 @@
 #include "todo_window.h"
 
+#include "platform/accessible_names.h"
 #include "platform/placed_controls.h"
 #include "platform/print_text.h"
 
@@ -60,6 +61,7 @@ Todo::Todo(QWidget *parent) : Form(parent)
 
     TreeView1 = new QTreeWidget(this);
     TreeView1->setObjectName(QStringLiteral("TreeView1"));
+    nameForRole(TreeView1, QStringLiteral("Categories"));
     TreeView1->setHeaderHidden(true);
     TreeView1->setColumnCount(1);
     setTwipsGeometry(TreeView1, 120, 600, 3015, 3855);
@@ -70,10 +72,12 @@ Todo::Todo(QWidget *parent) : Form(parent)
     // shows whole; the box still ends with the outline.
     setTwipsGeometry(Label1, 120, 240, 840, 255);
     Text1 = twipsControl<QLineEdit>(this, QStringLiteral("Text1"), 960, 240, 2175, 285);
+    nameAfterLabel(Text1, Label1);
     limitToField(Text1, TreeRecord::LabelWidth);
 
     Text3 = new QPlainTextEdit(this);
     Text3->setObjectName(QStringLiteral("Text3"));
+    nameForRole(Text3, QStringLiteral("Note"));
     Text3->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setTwipsGeometry(Text3, 3480, 240, 6015, 4215);
     limitToField(Text3, TreeRecord::NoteWidth);

@@ -1,5 +1,7 @@
 #include "status_panels.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QEvent>
 #include <QPointer>
 #include <QStylePainter>
@@ -20,10 +22,36 @@ Panels &panels()
     return p;
 }
 
+// A panel paints its text itself: a screen reader reads it as a label with its whole text.
+class PanelInterface : public QAccessibleWidget
+{
+public:
+    explicit PanelInterface(StatusPanel *panel) : QAccessibleWidget(panel, QAccessible::StaticText)
+    {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return static_cast<const StatusPanel *>(widget())->text();
+        return QAccessibleWidget::text(t);
+    }
+};
+
+QAccessibleInterface *panelInterface(const QString &className, QObject *object)
+{
+    if (className == QLatin1String(StatusPanel::staticMetaObject.className()) &&
+        object->isWidgetType())
+        return new PanelInterface(static_cast<StatusPanel *>(object));
+    return nullptr;
+}
+
 } // namespace
 
 StatusPanel::StatusPanel(QWidget *parent) : QFrame(parent)
 {
+    // Once for the program: the list of factories is Qt's own.
+    [[maybe_unused]] static const bool readable =
+        (QAccessible::installFactory(panelInterface), true);
     setFrameShape(QFrame::Panel);
     setFrameShadow(QFrame::Sunken);
 }
@@ -33,6 +61,9 @@ void StatusPanel::setText(const QString &text)
     m_text = text;
     updateToolTip();
     update();
+    // A screen reader is told, so it reads the new text as it appears.
+    QAccessibleEvent changed(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
 void StatusPanel::setAlignment(Qt::Alignment alignment)

@@ -6,6 +6,7 @@
 #include "toolbar_icons.h"
 #include "toolbar_table.h"
 
+#include "platform/accessible_names.h"
 #include "platform/dialogs.h"
 #include "platform/file_guard.h"
 #include "platform/form.h"
@@ -87,6 +88,8 @@ void VL32V1::createToolbar()
             const QString key = entry.key;
             action->setObjectName(key);
             action->setToolTip(entry.toolTip);
+            // The button shows its picture only; a screen reader reads the tip.
+            nameForRole(m_toolbar->widgetForAction(action), entry.toolTip);
             action->setData(entry.image);
             connect(action, &QAction::triggered, this, [this, key] { Toolbar1_ButtonClick(key); });
             break;

@@ -2,6 +2,7 @@
 
 #include "settings/preference_files.h"
 
+#include "platform/accessible_names.h"
 #include "platform/dialogs.h"
 #include "platform/field_box.h"
 #include "platform/file_guard.h"
@@ -40,7 +41,7 @@ QRadioButton *option(const QString &name, QGridLayout *grid, int row, int column
 {
     auto *button = new QRadioButton(grid->parentWidget());
     button->setObjectName(name);
-    caption->setBuddy(button);
+    nameAfterLabel(button, caption);
     grid->addWidget(button, row, column);
     grid->addWidget(caption, row, column + 1);
     group->addButton(button);
@@ -68,6 +69,8 @@ Form3::Form3(QWidget *parent) : Form(parent)
     Text4->setMaximumWidth(twipsToPixels(500, this));
     timeGrid->addWidget(Text3, 1, 1);
     timeGrid->addWidget(Text4, 1, 2);
+    nameAfterLabel(Text3, timeBox->findChild<QLabel *>(QStringLiteral("Label1")));
+    nameForRole(Text4, QStringLiteral("AM or PM"));
     timeGrid->addWidget(namedLabel("Label17", QStringLiteral("Range : 6 AM to 10 AM"), timeBox), 2,
                         0, 1, 3);
 
@@ -98,6 +101,8 @@ Form3::Form3(QWidget *parent) : Form(parent)
     Text2 = namedEdit("Text2", soundBox);
     limitToField(Text2, PrefRecord::PathWidth);
     soundGrid->addWidget(Text2, 1, 1);
+    nameAfterLabel(Text1, soundBox->findChild<QLabel *>(QStringLiteral("Label15")));
+    nameAfterLabel(Text2, soundBox->findChild<QLabel *>(QStringLiteral("Label16")));
 
     // Start-up window: indexes 0 to 2 down the left, 3 to 5 down the right.
     auto *startBox = new QGroupBox(this);

@@ -1,5 +1,6 @@
 #include "expenses_window.h"
 
+#include "platform/accessible_names.h"
 #include "platform/common_messages.h"
 #include "platform/dialogs.h"
 #include "platform/field_box.h"
@@ -47,6 +48,14 @@ Form13::Form13(QWidget *parent) : Form(parent)
     Text2 = column(QStringLiteral("Text2"), 1560, 3255, Ledger::ItemWidth);
     Text3 = column(QStringLiteral("Text3"), 4800, 1575, Ledger::CategoryWidth);
     Text4 = column(QStringLiteral("Text4"), 6360, 1095, Ledger::AmountWidth);
+    // A cell is read with the heading of its column.
+    for (int r = 0; r < VisibleRows; ++r) {
+        nameForRole(Text1.at(r), QStringLiteral("No."));
+        nameForRole(Text6.at(r), QStringLiteral("Date"));
+        nameForRole(Text2.at(r), QStringLiteral("Item"));
+        nameForRole(Text3.at(r), QStringLiteral("Category"));
+        nameForRole(Text4.at(r), QStringLiteral("Amount"));
+    }
     for (int r = 0; r < VisibleRows; ++r) {
         connect(Text6.at(r), &QLineEdit::textChanged, this,
                 [this, r](const QString &text) { m_ledger.Dates[Start + r] = text; });
@@ -79,6 +88,8 @@ Form13::Form13(QWidget *parent) : Form(parent)
     Text7 = twipsControl<QLineEdit>(this, QStringLiteral("Text7"), 960, 4800, 1695, 285);
     caption(this, "Label7", QStringLiteral("Total"), 5640, 4800, 615);
     Text5 = twipsControl<QLineEdit>(this, QStringLiteral("Text5"), 6360, 4800, 1095, 285);
+    nameAfterLabel(Text7, findChild<QLabel *>(QStringLiteral("Label6")));
+    nameAfterLabel(Text5, findChild<QLabel *>(QStringLiteral("Label7")));
 }
 
 QList<QLineEdit *> Form13::column(const QString &name, int left, int width, int fieldWidth)

@@ -1,5 +1,6 @@
 #include "launcher_window.h"
 
+#include "platform/accessible_names.h"
 #include "platform/common_messages.h"
 #include "platform/dialogs.h"
 #include "platform/file_guard.h"
@@ -28,6 +29,10 @@ runit::runit(QWidget *parent) : Form(parent)
     Command2->setText(QStringLiteral("Launch It"));
     Dir1 = twipsControl<DirListBox>(this, QStringLiteral("Dir1"), 120, 1200, 3255, 3405);
     File1 = twipsControl<FileListBox>(this, QStringLiteral("File1"), 3480, 1200, 1815, 3375);
+    nameForRole(Text2, QStringLiteral("Command line"));
+    nameForRole(Text1, QStringLiteral("File pattern"));
+    nameForRole(Dir1, QStringLiteral("Folders"));
+    nameForRole(File1, QStringLiteral("Files"));
 
     Frame1 = twipsControl<QGroupBox>(this, QStringLiteral("Frame1"), 5520, 0, 2655, 4815);
     Label2 = twipsControl<QLabel>(Frame1, QStringLiteral("Label2"), 720, 240, 1695, 255);
@@ -43,6 +48,8 @@ runit::runit(QWidget *parent) : Form(parent)
         number->setText(QString::number(k));
         auto *button = twipsControl<QPushButton>(Frame1, QLatin1String(buttonNames[k - 1]), 360,
                                                  top, 2055, 375);
+        // A button not yet programmed has no caption: its number names it.
+        nameAfterLabel(button, number);
         connect(button, &QPushButton::clicked, this, [this, k] { launchButton_Click(k); });
         m_buttons.append(button);
     }

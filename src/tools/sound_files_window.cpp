@@ -1,5 +1,6 @@
 #include "sound_files_window.h"
 
+#include "platform/accessible_names.h"
 #include "platform/common_messages.h"
 #include "platform/file_guard.h"
 #include "platform/file_lists.h"
@@ -30,6 +31,9 @@ Form14::Form14(QWidget *parent) : Form(parent), m_recording(new SoundPlayer::Rec
     Drive1 = twipsControl<DriveListBox>(this, QStringLiteral("Drive1"), 120, 480, 3015, 315);
     Dir1 = twipsControl<DirListBox>(this, QStringLiteral("Dir1"), 120, 960, 2535, 2280);
     File1 = twipsControl<FileListBox>(this, QStringLiteral("File1"), 2760, 960, 1695, 2205);
+    nameForRole(Text2, QStringLiteral("Sound file"));
+    nameForRole(Dir1, QStringLiteral("Folders"));
+    nameForRole(File1, QStringLiteral("Sound files"));
     Record = twipsControl<QPushButton>(this, QStringLiteral("Record"), 120, 3360, 1935, 375);
     Record->setText(QStringLiteral("Record"));
     Command1 = twipsControl<QPushButton>(this, QStringLiteral("Command1"), 2280, 3360, 2175, 375);
