@@ -232,6 +232,12 @@ void form5::Form_Unload()
     RestoreStartDate();
 }
 
+void form5::orderTabs()
+{
+    Form::orderTabs();
+    setTabChain({List3, Text4, Command9, Text7, Command7});
+}
+
 void form5::focusInEvent(QFocusEvent *event)
 {
     Form::focusInEvent(event);

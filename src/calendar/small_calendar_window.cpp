@@ -56,6 +56,7 @@ Form10::Form10(QWidget *parent) : Form(parent)
     Text2 = new QLineEdit(this);
     Text2->setObjectName(QStringLiteral("Text2"));
     Text2->setGeometry(-100, -100, 10, 10);
+    Text2->setFocusPolicy(Qt::NoFocus); // no stop for Tab, being out of sight
 
     connect(m_grid->button(MonthGrid::PreviousYear), &QPushButton::clicked, this,
             &Form10::Command1_Click);
