@@ -81,9 +81,30 @@ void typeText(const QString &text)
     QTest::keyClicks(QApplication::focusWidget(), text);
 }
 
-// Opens a toolbar window by its shortcut on the frame; the window, active.
+// The windows that menu commands open, by the commands' names.
+struct MenuWindow
+{
+    const char *command;
+    ToolWindowId id;
+};
+
+const MenuWindow MenuWindows[] = {{"prefmenu", ToolWindowId::Form3},
+                                  {"contentmnu", ToolWindowId::Form9}};
+
+// Opens a toolbar window by its shortcut on the frame, or another window by its menu command;
+// the window, active.
 QWidget *openByShortcut(TestFrame &frame, const QString &key)
 {
+    for (const MenuWindow &menuWindow : MenuWindows) {
+        if (key != QLatin1String(menuWindow.command))
+            continue;
+        frame.findChild<QAction *>(key)->trigger();
+        QApplication::processEvents();
+        QWidget *opened = frame.toolWindow(menuWindow.id);
+        if (opened)
+            QApplication::setActiveWindow(opened->window());
+        return opened;
+    }
     const ToolbarWindow &window = toolbarWindow(key);
     press(&frame, QKeySequence(QLatin1String(window.shortcut)));
     QWidget *opened = frame.toolWindow(window.id);
@@ -325,6 +346,17 @@ void TestKeyboard::tabFollowsTheReadingOrder_data()
     row("launch", {u"Text2"_s, u"Drive1"_s, u"Text1"_s, u"Command2"_s, u"Dir1"_s, u"File1"_s,
                    u"Command1"_s, u"Command3"_s, u"Command4"_s, u"Command5"_s, u"Command6"_s,
                    u"Command7"_s, u"Command8"_s, u"Command10"_s});
+    // Each column of groups in turn; each group of options is one stop, met at its first
+    // option, backwards at its last.
+    QTest::newRow("prefmenu") << u"prefmenu"_s
+                              << QStringList{u"Text3"_s,    u"Text4"_s,   u"Option2_0"_s,
+                                             u"Text1"_s,    u"Text2"_s,   u"Option1_0"_s,
+                                             u"Command1"_s, u"Command2"_s}
+                              << QStringList{u"Text3"_s,     u"Command2"_s, u"Command1"_s,
+                                             u"Option1_5"_s, u"Text2"_s,    u"Text1"_s,
+                                             u"Option2_3"_s, u"Text4"_s};
+    row("contentmnu", {u"List1"_s, u"Command5"_s, u"RichTextBox1"_s, u"Text2"_s, u"Save"_s,
+                       u"Command4"_s, u"Command2"_s, u"Command1"_s, u"Command3"_s});
     row("cal2",
         {u"Command1"_s, u"Command2"_s, u"Command3"_s, u"Command4"_s, u"Command5"_s, u"Text1"_s});
     row("sound", {u"Text2"_s, u"Drive1"_s, u"Dir1"_s, u"File1"_s, u"Record"_s, u"Command1"_s});
@@ -375,6 +407,7 @@ void TestKeyboard::addLeavesTheFocusOnTheNewEntry_data()
     QTest::newRow("personal phone") << u"Main"_s << QString() << u"Command3"_s << u"Text1"_s;
     QTest::newRow("reminder") << u"Reminder"_s << QString() << u"Command2"_s << u"Text4"_s;
     QTest::newRow("lists") << u"Lists"_s << QString() << u"Command4"_s << u"Text1"_s;
+    QTest::newRow("notepad") << u"contentmnu"_s << QString() << u"Command2"_s << u"Text2"_s;
     QTest::newRow("business by company")
         << u"Business"_s << u"Option1"_s << u"Command1"_s << u"Text1"_s;
     QTest::newRow("business by contact")
@@ -403,6 +436,7 @@ void TestKeyboard::addLeavesTheFocusOnTheNewEntry()
     QCOMPARE(focusName(), first);
     typeText(u"Typed"_s);
     QCOMPARE(window->findChild<QLineEdit *>(first)->text(), u"Typed"_s);
+    closeOwnWindows(frame);
 }
 
 void TestKeyboard::appointmentEnteredFromTheKeyboard()
