@@ -2,6 +2,7 @@
 
 #include "platform/working_date.h"
 
+#include <QAccessible>
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -249,7 +250,13 @@ void MonthGrid::setCurrentCell(int index)
     m_current = index;
     // A screen reader hears the day the keys reach as the description of the days control.
     const QDate date = dateInCell(index);
-    m_days->setAccessibleDescription(date.isValid() ? Calendar::spokenDate(date) : QString());
+    const QString spoken = date.isValid() ? Calendar::spokenDate(date) : QString();
+    if (spoken != m_days->accessibleDescription()) {
+        m_days->setAccessibleDescription(spoken);
+        // The widget keeps the new text to itself: a reader hears of it from this event.
+        QAccessibleEvent changed(m_days, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
     m_focusFrame->update();
 }
 
