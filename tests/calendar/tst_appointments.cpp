@@ -159,6 +159,7 @@ private slots:
     void clickTakesTheMonthOnShow();
     void printsTheDay();
     void printingDropsTheEnteredSlot();
+    void notePageTakesTabWhereItShows();
     void returnOnATimeEntersItsNote_data();
     void returnOnATimeEntersItsNote();
 };
@@ -1003,6 +1004,25 @@ void TestAppointments::printingDropsTheEnteredSlot()
     w.Command9_Click();
     QCOMPARE(f.dayRecord(3), dayBytes(3, "7/4/1997"));
     Printing::setOutputFile(QString());
+}
+
+void TestAppointments::notePageTakesTabWhereItShows()
+{
+    WindowFixture f;
+    form5 &w = f.window();
+    QApplication::setActiveWindow(&w);
+    QPushButton *notePage = f.button("Command7");
+    notePage->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(notePage, Qt::Key_Space);
+    QVERIFY(child<QWidget>(&w, "Text4")->isVisible());
+    // Over the time list: after it, before the page buttons.
+    f.list("List3")->setFocus(Qt::TabFocusReason);
+    QStringList reached;
+    for (int i = 0; i < 4; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        reached.append(QApplication::focusWidget()->objectName());
+    }
+    QCOMPARE(reached, (QStringList{u"Text4"_s, u"Command9"_s, u"Text7"_s, u"Command7"_s}));
 }
 
 void TestAppointments::returnOnATimeEntersItsNote_data()
