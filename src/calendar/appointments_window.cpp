@@ -9,6 +9,7 @@
 #include "platform/dialogs.h"
 #include "platform/field_box.h"
 #include "platform/file_guard.h"
+#include "platform/keyboard.h"
 #include "platform/printer.h"
 #include "platform/status_panels.h"
 #include "platform/stored_text.h"
@@ -182,6 +183,11 @@ form5::form5(QWidget *parent) : Form(parent)
     connect(m_grid->button(MonthGrid::NextYear), &QPushButton::clicked, this,
             &form5::Command6_Click);
     connect(List1, &QListWidget::itemDoubleClicked, this, [this] { List1_DblClick(); });
+    // Return on a time enters its note, as the double-click does.
+    onReturnKey(List1, [this] {
+        if (List1->currentItem())
+            List1_DblClick();
+    });
     // Choosing another time drops a note entered for a slot but not saved.
     connect(List1, &QListWidget::itemPressed, this, [this](QListWidgetItem *item) {
         if (List1->row(item) != m_enteredSlot)
@@ -233,6 +239,12 @@ void form5::Form_Activate()
 void form5::Form_Unload()
 {
     RestoreStartDate();
+}
+
+void form5::orderTabs()
+{
+    Form::orderTabs();
+    setTabChain({List3, Text4, Command9, Text7, Command7});
 }
 
 void form5::focusInEvent(QFocusEvent *event)

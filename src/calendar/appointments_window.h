@@ -92,6 +92,8 @@ protected:
     void Form_Load() override;
     void Form_Activate() override;
     void Form_Unload() override;
+    // The reading order, with the note page where it shows: over the time list.
+    void orderTabs() override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
 

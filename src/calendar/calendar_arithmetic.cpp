@@ -55,6 +55,12 @@ QString longDate(QDate date)
         .toString(date, QStringLiteral("dddd, MMM d yyyy"));
 }
 
+QString spokenDate(QDate date)
+{
+    return QLocale(QLocale::English, QLocale::UnitedStates)
+        .toString(date, QStringLiteral("dddd, MMMM d yyyy"));
+}
+
 StepTarget stepTarget(QDate from, Step step, const StepRules &rules)
 {
     if (!from.isValid())

@@ -14,6 +14,8 @@ int monthLength(int year, int month);
 int firstWeekday(int year, int month);
 // "Monday, Jul 7 1997": in English whatever the user's locale.
 QString longDate(QDate date);
+// "Monday, July 7 1997": the long date with the month's full name, as a screen reader says it.
+QString spokenDate(QDate date);
 
 enum class Step { PreviousYear, PreviousMonth, NextMonth, NextYear };
 

@@ -2,9 +2,11 @@
 
 #include "platform/working_date.h"
 
+#include <QAccessible>
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -38,14 +40,46 @@ protected:
         QPainter painter(this);
         painter.setPen(palette().color(QPalette::WindowText));
         for (int column = 0; column < 7; ++column) {
-            const QRect cell = m_cells.at(column)->geometry();
-            const QRect over(mapFromParent(cell.topLeft()).x(), 0, cell.width(), height());
+            const QLineEdit *cell = m_cells.at(column);
+            const int left = mapFromGlobal(cell->mapToGlobal(QPoint(0, 0))).x();
+            const QRect over(left, 0, cell->width(), height());
             painter.drawText(over, Qt::AlignCenter, heads.at(column));
         }
     }
 
 private:
     const QList<QLineEdit *> &m_cells;
+};
+
+// Drawn over the day cells: a ring round the current day while the days have the focus, in the
+// text colour with a line of the base colour inside, so it shows on any cell colour.
+class FocusRing : public QWidget
+{
+public:
+    FocusRing(const QList<QLineEdit *> &cells, const int &current, QWidget *days)
+        : QWidget(days), m_cells(cells), m_current(current)
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setAttribute(Qt::WA_NoSystemBackground);
+        setFocusPolicy(Qt::NoFocus);
+    }
+
+protected:
+    void paintEvent(QPaintEvent * /*event*/) override
+    {
+        if (!parentWidget()->hasFocus() || m_current < 0 || m_current >= m_cells.size())
+            return;
+        QPainter painter(this);
+        const QRect cell = m_cells.at(m_current)->geometry();
+        painter.setPen(QPen(palette().color(QPalette::WindowText), 2));
+        painter.drawRect(cell.adjusted(1, 1, -1, -1));
+        painter.setPen(QPen(palette().color(QPalette::Base), 1));
+        painter.drawRect(cell.adjusted(2, 2, -3, -3));
+    }
+
+private:
+    const QList<QLineEdit *> &m_cells;
+    const int &m_current;
 };
 
 } // namespace
@@ -71,19 +105,32 @@ MonthGrid::MonthGrid(const MonthGridSettings &settings, QWidget *parent)
     m_heads->setObjectName(m_settings.headsLabelName);
     layout->addWidget(m_heads, 1, 0, 1, 7);
 
+    m_days = new QWidget(this);
+    m_days->setObjectName(m_settings.cellName);
+    m_days->setFocusPolicy(Qt::StrongFocus);
+    m_days->setAccessibleName(QStringLiteral("Days of the month"));
+    m_days->installEventFilter(this);
+    auto *daysLayout = new QGridLayout(m_days);
+    daysLayout->setContentsMargins(0, 0, 0, 0);
+    daysLayout->setSpacing(1);
+    layout->addWidget(m_days, 2, 0, 1, 7);
+
     m_cells.reserve(CellCount);
     for (int i = 0; i < CellCount; ++i) {
-        auto *box = new QLineEdit(this);
+        auto *box = new QLineEdit(m_days);
         box->setObjectName(m_settings.cellName + u'_' + QString::number(i));
-        // Display-only: never edited, never focused; a click is the window's to handle.
+        // Display-only: never edited, never focused (the days take the focus together); a click
+        // is the window's to handle.
         box->setReadOnly(true);
         box->setFocusPolicy(Qt::NoFocus);
         box->setAlignment(Qt::AlignCenter);
         box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("000")));
         box->installEventFilter(this);
-        layout->addWidget(box, 2 + i / 7, i % 7);
+        daysLayout->addWidget(box, i / 7, i % 7);
         m_cells.append(box);
     }
+    m_focusFrame = new FocusRing(m_cells, m_current, m_days);
+    m_focusFrame->raise();
     paintOrdinary();
 }
 
@@ -122,8 +169,13 @@ void MonthGrid::drawcal()
     if (m_dateLabel)
         m_dateLabel->setText(Calendar::longDate(today));
 
+    for (int i = 0; i < CellCount; ++i) {
+        const QDate date = dateInCell(i);
+        m_cells.at(i)->setAccessibleName(date.isValid() ? Calendar::spokenDate(date) : QString());
+    }
     for (int day = 1; day <= monthlen; ++day)
         m_cells.at(cellOfDay(day))->setText(QString::number(day));
+    setCurrentCell(cellOfDay(today.day()));
 
     if (m_settings.marksWorkingDay) {
         daypos = cellOfDay(today.day());
@@ -185,8 +237,113 @@ Calendar::StepTarget::Outcome MonthGrid::step(Calendar::Step step)
     return target.outcome;
 }
 
+QDate MonthGrid::dateInCell(int index) const
+{
+    const int day = dayInCell(index);
+    if (!m_drawnDate.isValid() || day < 1 || day > monthlen)
+        return {};
+    return QDate(m_drawnDate.year(), m_drawnDate.month(), day);
+}
+
+void MonthGrid::setCurrentCell(int index)
+{
+    m_current = index;
+    // A screen reader hears the day the keys reach as the description of the days control.
+    const QDate date = dateInCell(index);
+    const QString spoken = date.isValid() ? Calendar::spokenDate(date) : QString();
+    if (spoken != m_days->accessibleDescription()) {
+        m_days->setAccessibleDescription(spoken);
+        // The widget keeps the new text to itself: a reader hears of it from this event.
+        QAccessibleEvent changed(m_days, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
+    m_focusFrame->update();
+}
+
+void MonthGrid::press(Button which)
+{
+    m_buttons.at(which)->click();
+    // A window's step may send the focus to a box of its own; the keys stay with the days.
+    if (m_days->isVisible())
+        m_days->setFocus(Qt::OtherFocusReason);
+}
+
+void MonthGrid::moveCurrent(int days)
+{
+    const QDate from = dateInCell(m_current);
+    if (!from.isValid())
+        return;
+    const QDate to = from.addDays(days);
+    if (to.year() == from.year() && to.month() == from.month()) {
+        setCurrentCell(cellOfDay(to.day()));
+        return;
+    }
+    // Past the month's edge: the window's own month step, with all its rules, leads there.
+    press(to < from ? PreviousMonth : NextMonth);
+    if (m_drawnDate.year() == to.year() && m_drawnDate.month() == to.month())
+        setCurrentCell(cellOfDay(to.day()));
+    else if (m_drawnDate.year() == from.year() && m_drawnDate.month() == from.month())
+        setCurrentCell(cellOfDay(from.day())); // the step stayed in the month
+}
+
+bool MonthGrid::dayKey(int key)
+{
+    switch (key) {
+    case Qt::Key_Left:
+        moveCurrent(-1);
+        return true;
+    case Qt::Key_Right:
+        moveCurrent(1);
+        return true;
+    case Qt::Key_Up:
+        moveCurrent(-7);
+        return true;
+    case Qt::Key_Down:
+        moveCurrent(7);
+        return true;
+    case Qt::Key_PageUp:
+        press(PreviousMonth);
+        return true;
+    case Qt::Key_PageDown:
+        press(NextMonth);
+        return true;
+    case Qt::Key_Home:
+        press(Today);
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if (dateInCell(m_current).isValid())
+            emit cellClicked(m_current);
+        return true;
+    default:
+        return false;
+    }
+}
+
 bool MonthGrid::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_days) {
+        switch (event->type()) {
+        case QEvent::KeyPress: {
+            const auto *key = static_cast<QKeyEvent *>(event);
+            const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+            if (modifiers == Qt::NoModifier && dayKey(key->key()))
+                return true;
+            break;
+        }
+        case QEvent::FocusIn:
+        case QEvent::FocusOut:
+            m_focusFrame->update();
+            break;
+        case QEvent::Resize:
+            m_focusFrame->setGeometry(m_days->rect());
+            break;
+        default:
+            break;
+        }
+        return QWidget::eventFilter(watched, event);
+    }
     // A double click would select the cell's text; it is the second click of a pair only.
     if (event->type() == QEvent::MouseButtonDblClick)
         return true;
@@ -194,6 +351,8 @@ bool MonthGrid::eventFilter(QObject *watched, QEvent *event)
         const auto *mouse = static_cast<QMouseEvent *>(event);
         const int index = m_cells.indexOf(static_cast<QLineEdit *>(watched));
         if (index >= 0 && mouse->button() == Qt::LeftButton) {
+            if (dateInCell(index).isValid())
+                setCurrentCell(index);
             emit cellClicked(index);
             return true;
         }

@@ -30,6 +30,10 @@ struct MonthGridSettings
 // display-only day cells, row-major and Sunday first. The month is always the working date's;
 // the steps move the working date and leave the redraw to the window, which also connects the
 // buttons.
+//
+// The cells take the focus together, as one control (days()): a frame shows the current day,
+// the arrow keys move it (across a month's edge by the window's "<" and ">"), Page Up and Page
+// Down press "<" and ">", Home presses "Today", and Return or Space click the current day.
 class MonthGrid : public QWidget
 {
     Q_OBJECT
@@ -41,6 +45,11 @@ public:
 
     const MonthGridSettings &settings() const { return m_settings; }
     QLineEdit *cell(int index) const { return m_cells.at(index); }
+    // The control of the day cells, which takes the focus for them.
+    QWidget *days() const { return m_days; }
+    // The cell the keyboard is on: the working day after each drawcal, else the day last
+    // reached by the keys or clicked.
+    int currentCell() const { return m_current; }
     QLabel *heads() const { return m_heads; }
     enum Button { PreviousYear, PreviousMonth, Today, NextMonth, NextYear };
     QPushButton *button(Button which) const { return m_buttons.at(which); }
@@ -83,9 +92,18 @@ protected:
 
 private:
     void setCellBackground(int index, const QColor &colour);
+    QDate dateInCell(int index) const;
+    void setCurrentCell(int index);
+    bool dayKey(int key);
+    void moveCurrent(int days);
+    // Presses a navigation button as a click would; the focus stays on the days.
+    void press(Button which);
 
     MonthGridSettings m_settings;
     QList<QLineEdit *> m_cells;
+    QWidget *m_days;
+    QWidget *m_focusFrame;
+    int m_current = -1;
     std::array<QPushButton *, 5> m_buttons;
     QLabel *m_heads;
     QLabel *m_dateLabel = nullptr;

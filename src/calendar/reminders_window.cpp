@@ -246,6 +246,8 @@ void Form8::Command2_Click()
         position = qint16(Numbrecords + 1);
         getrec();
         markEntry(-1);
+        // What is typed next names the new reminder.
+        Text4->setFocus();
     });
 }
 

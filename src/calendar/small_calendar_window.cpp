@@ -58,6 +58,7 @@ Form10::Form10(QWidget *parent) : Form(parent)
     Text2->setObjectName(QStringLiteral("Text2"));
     nameForRole(Text2, QStringLiteral("Small calendar"));
     Text2->setGeometry(-100, -100, 10, 10);
+    Text2->setFocusPolicy(Qt::NoFocus); // no stop for Tab, being out of sight
 
     connect(m_grid->button(MonthGrid::PreviousYear), &QPushButton::clicked, this,
             &Form10::Command1_Click);

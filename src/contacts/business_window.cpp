@@ -7,6 +7,7 @@
 #include "platform/dialogs.h"
 #include "platform/field_box.h"
 #include "platform/file_guard.h"
+#include "platform/keyboard.h"
 #include "platform/list_marks.h"
 #include "platform/list_order.h"
 #include "platform/placed_controls.h"
@@ -32,7 +33,6 @@ QPlainTextEdit *multiLineBox(const char *name, QWidget *parent, int left, int to
                              int height)
 {
     auto *box = twipsControl<QPlainTextEdit>(parent, QLatin1String(name), left, top, width, height);
-    box->setTabChangesFocus(true);
     return box;
 }
 
@@ -152,8 +152,7 @@ Form4::Form4(QWidget *parent) : Form(parent)
                                     Text7,    Text8,    Text9,    Text10,   Text11,   Text15,
                                     List1,    Text12,   Option1,  Option2,  Command2, Command1,
                                     Command3, Command4, Command5, Command6, Command7};
-    for (qsizetype i = 1; i < tabOrder.size(); ++i)
-        setTabOrder(tabOrder.at(i - 1), tabOrder.at(i));
+    setTabChain(tabOrder);
 
     // A new entry, by mouse or keys, shows its card; so does a click on the entry whose card
     // was left for a new one.
@@ -330,6 +329,8 @@ void Form4::Command1_Click()
         getrec();
         m_listShownRow = -1;
         markRow(List1, -1); // the new card has no entry until it is saved
+        // What is typed next goes to the name the book is listed by.
+        (listBy() == BizStore::ListBy::Contact ? Text2 : Text1)->setFocus();
     });
 }
 

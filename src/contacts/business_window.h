@@ -54,6 +54,9 @@ public:
     void Command7_Click(); // normal view
 
 protected:
+    // The order the window was designed with, which the constructor sets: the card's boxes
+    // first, then the list, the notes, the options and the buttons.
+    void orderTabs() override {}
     void Form_Load() override;
     void Form_Activate() override;
 

@@ -126,6 +126,8 @@ Form11::Form11(QWidget *parent) : Form(parent), MSComm1(createSerialLine())
     Dial = twipsControl<QPushButton>(Frame1, QStringLiteral("Dial"), 360, 3480, 2655, 375);
     Dial->setText(QStringLiteral("Dial"));
     connect(Dial, &QPushButton::clicked, this, &Form11::Dial_Click);
+    // Return in the number dials it, as the button does.
+    connect(Text1, &QLineEdit::returnPressed, this, &Form11::Dial_Click);
 }
 
 Form11::~Form11() = default;

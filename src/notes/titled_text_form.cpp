@@ -101,4 +101,6 @@ void TitledTextForm::showUnlisted()
         m_list->setCurrentRow(-1);
     }
     guarded(this, [this] { getrec(); });
+    // The new entry's title comes first: what is typed next goes there.
+    m_title->setFocus();
 }

@@ -40,7 +40,8 @@ protected:
     virtual void createFile();
     // putrec2, seekrec, removelist, showlist: what the save buttons do.
     void saveAndShowList();
-    // Shows record position with no entry selected, a record past the last one as empty boxes.
+    // Shows record position with no entry selected, a record past the last one as empty boxes,
+    // with the focus on its title.
     void showUnlisted();
 
     const TitledTextFile &store() const { return m_store; }

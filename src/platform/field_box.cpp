@@ -101,6 +101,9 @@ protected:
         QString typed;
         if (event->type() == QEvent::KeyPress) {
             const auto *key = static_cast<QKeyEvent *>(event);
+            // Tab leaves the box, full or not: it types nothing.
+            if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
+                return QObject::eventFilter(watched, event);
             typed = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter
                         ? QStringLiteral("\n")
                         : key->text();
@@ -196,10 +199,12 @@ void limitToField(QLineEdit *box, int width)
 
 void limitToField(QPlainTextEdit *box, int width)
 {
+    box->setTabChangesFocus(true);
     new DocumentLimit(box, box->document(), width);
 }
 
 void limitToField(QTextEdit *box, int width)
 {
+    box->setTabChangesFocus(true);
     new DocumentLimit(box, box->document(), width);
 }

@@ -1,6 +1,7 @@
 #include "form.h"
 
 #include "activation_watcher.h"
+#include "keyboard.h"
 
 #include <QCloseEvent>
 #include <QMdiSubWindow>
@@ -34,9 +35,18 @@ void Form::unload()
         close();
 }
 
+void Form::orderTabs()
+{
+    orderTabsByReading(this);
+}
+
 void Form::showEvent(QShowEvent *event)
 {
     load();
+    if (!m_tabsOrdered) {
+        m_tabsOrdered = true;
+        orderTabs();
+    }
     QWidget::showEvent(event);
 }
 

@@ -25,10 +25,15 @@ protected:
     virtual void Form_Deactivate() {}
     virtual void Form_Unload() {}
 
+    // Sets the order of Tab through the controls when the window is first shown, laid out:
+    // their reading order, unless the window has an order of its own.
+    virtual void orderTabs();
+
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
     QObject *m_activationWatcher;
     bool m_loaded = false;
+    bool m_tabsOrdered = false;
 };

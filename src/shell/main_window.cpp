@@ -19,6 +19,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDialog>
+#include <QKeySequence>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -133,6 +134,7 @@ void VL32V1::createMenus()
                restoreAndOpen(ToolWindowId::Form11));
     addCommand(menuBar(), "soundmnu", QStringLiteral("Sound"),
                restoreAndOpen(ToolWindowId::Form14));
+    createWindowMenu();
 
     QMenu *helpmenu = menuBar()->addMenu(QStringLiteral("&Help"));
     helpmenu->setObjectName(QStringLiteral("helpmenu"));
@@ -141,6 +143,81 @@ void VL32V1::createMenus()
                [this] { openWindow(ToolWindowId::Form12); });
     addCommand(helpmenu, "contentmnu", QStringLiteral("Contents"),
                [this] { openWindow(ToolWindowId::Form9); });
+}
+
+QKeySequence VL32V1::windowShortcut(int index)
+{
+    // Ctrl+1 ... Ctrl+9 and Ctrl+0 for the first ten buttons, then Ctrl+Shift+1 ...: no window
+    // uses the control digits for anything of its own.
+    static constexpr int Keys[] = {Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4, Qt::Key_5,
+                                   Qt::Key_6, Qt::Key_7, Qt::Key_8, Qt::Key_9, Qt::Key_0};
+    constexpr int count = int(std::size(Keys));
+    if (index < 0 || index >= 2 * count)
+        return {};
+    const Qt::KeyboardModifiers modifiers =
+        index < count ? Qt::ControlModifier : Qt::ControlModifier | Qt::ShiftModifier;
+    return QKeySequence(QKeyCombination(modifiers, Qt::Key(Keys[index % count])));
+}
+
+void VL32V1::createWindowMenu()
+{
+    QMenu *windowmenu = menuBar()->addMenu(QStringLiteral("&Window"));
+    windowmenu->setObjectName(QStringLiteral("windowmenu"));
+    // One entry a toolbar button, doing what the button does, in the toolbar's order.
+    int index = 0;
+    for (const ToolbarEntry &entry : toolbarEntries()) {
+        if (entry.kind != ToolbarEntry::Kind::Button)
+            continue;
+        const QString key = entry.key;
+        auto *action = new QAction(QString(entry.toolTip), windowmenu);
+        action->setObjectName(key + QStringLiteral("mnu"));
+        action->setShortcut(windowShortcut(index++));
+        connect(action, &QAction::triggered, this, [this, key] { Toolbar1_ButtonClick(key); });
+        windowmenu->addAction(action);
+    }
+    windowmenu->addSeparator();
+    auto addArrangement = [this, windowmenu](const char *name, const QString &caption,
+                                             void (QMdiArea::*arrange)()) {
+        auto *action = new QAction(caption, windowmenu);
+        action->setObjectName(QLatin1String(name));
+        connect(action, &QAction::triggered, m_mdiArea, arrange);
+        windowmenu->addAction(action);
+    };
+    addArrangement("cascademnu", QStringLiteral("Cascade"), &QMdiArea::cascadeSubWindows);
+    addArrangement("tilemnu", QStringLiteral("Tile"), &QMdiArea::tileSubWindows);
+    addArrangement("nextmnu", QStringLiteral("Next"), &QMdiArea::activateNextSubWindow);
+    m_openWindowsStart = windowmenu->addSeparator();
+    connect(windowmenu, &QMenu::aboutToShow, this,
+            [this, windowmenu] { listOpenWindows(windowmenu); });
+    listOpenWindows(windowmenu);
+}
+
+void VL32V1::listOpenWindows(QMenu *menu)
+{
+    // Everything after the separator is the list of the moment; it is made anew each time.
+    const QList<QAction *> actions = menu->actions();
+    const qsizetype start = actions.indexOf(m_openWindowsStart);
+    for (qsizetype i = start + 1; i < actions.size(); ++i) {
+        menu->removeAction(actions.at(i));
+        delete actions.at(i);
+    }
+    const QList<QMdiSubWindow *> open = m_mdiArea->subWindowList();
+    m_openWindowsStart->setVisible(!open.isEmpty());
+    int number = 0;
+    for (QMdiSubWindow *sub : open) {
+        ++number;
+        const QString prefix =
+            number < 10 ? u'&' + QString::number(number) + u' ' : QString::number(number) + u' ';
+        QAction *action = menu->addAction(prefix + sub->windowTitle());
+        action->setObjectName(QStringLiteral("openwindow") + QString::number(number));
+        action->setCheckable(true);
+        action->setChecked(sub == m_mdiArea->activeSubWindow());
+        const QPointer<QMdiSubWindow> target(sub);
+        connect(action, &QAction::triggered, this, [this, target] {
+            if (target)
+                m_mdiArea->setActiveSubWindow(target);
+        });
+    }
 }
 
 void VL32V1::createStatusBar()

@@ -7,7 +7,10 @@
 #include <QMap>
 #include <QPointer>
 
+class QAction;
+class QKeySequence;
 class QMdiArea;
+class QMenu;
 class QMdiSubWindow;
 class QToolBar;
 
@@ -40,6 +43,8 @@ public:
     QMdiArea *mdiArea() const { return m_mdiArea; }
 
     void Toolbar1_ButtonClick(const QString &key);
+    // The Window menu's shortcut of the index-th toolbar button, counting buttons only.
+    static QKeySequence windowShortcut(int index);
     // The main window's font dialog, as the config writer takes it.
     QFont dialogFont() const { return m_dialogFont; }
 
@@ -52,6 +57,8 @@ private:
     void Form_Load();
     void createToolbar();
     void createMenus();
+    void createWindowMenu();
+    void listOpenWindows(QMenu *menu);
     void createStatusBar();
     void growToShow(QMdiSubWindow *sub);
     void writeConfig();
@@ -61,6 +68,7 @@ private:
     ToolWindowFactory m_createWindow;
     QMdiArea *m_mdiArea;
     QToolBar *m_toolbar = nullptr;
+    QAction *m_openWindowsStart = nullptr; // the separator before the list of open windows
     QFont m_dialogFont;
     QMap<ToolWindowId, QPointer<QWidget>> m_windows;
     bool m_loaded = false;

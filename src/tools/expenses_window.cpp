@@ -5,6 +5,7 @@
 #include "platform/dialogs.h"
 #include "platform/field_box.h"
 #include "platform/file_guard.h"
+#include "platform/keyboard.h"
 #include "platform/printer.h"
 #include "platform/twips.h"
 
@@ -84,6 +85,23 @@ Form13::Form13(QWidget *parent) : Form(parent)
     connect(Command4, &QPushButton::clicked, this, &Form13::Command4_Click);
     connect(Command5, &QPushButton::clicked, this, &Form13::Command5_Click);
 
+    // Tab past the last row on show scrolls the next entry in, and Shift+Tab before the first
+    // the previous one.
+    onKey(Text4.last(), Qt::Key_Tab, [this] {
+        if (Start >= LastStart)
+            return false;
+        VScroll1->setValue(Start + 1);
+        Text6.last()->setFocus(Qt::TabFocusReason);
+        return true;
+    });
+    onKey(Text6.first(), Qt::Key_Backtab, [this] {
+        if (Start <= 0)
+            return false;
+        VScroll1->setValue(Start - 1);
+        Text4.first()->setFocus(Qt::BacktabFocusReason);
+        return true;
+    });
+
     caption(this, "Label6", QStringLiteral("File :"), 360, 4800, 555);
     Text7 = twipsControl<QLineEdit>(this, QStringLiteral("Text7"), 960, 4800, 1695, 285);
     caption(this, "Label7", QStringLiteral("Total"), 5640, 4800, 615);
@@ -100,6 +118,8 @@ QList<QLineEdit *> Form13::column(const QString &name, int left, int width, int 
                                              600 + 240 * r, width, 285);
         if (fieldWidth > 0)
             limitToField(cell, fieldWidth);
+        else
+            cell->setFocusPolicy(Qt::NoFocus); // the entry numbers head their rows: no stop
         cells.append(cell);
     }
     return cells;
@@ -114,6 +134,15 @@ void Form13::Form_Load()
     VScroll1->setSingleStep(1);
     VScroll1->setPageStep(VisibleRows);
     Start = 0;
+}
+
+void Form13::orderTabs()
+{
+    QList<QWidget *> chain;
+    for (int r = 0; r < VisibleRows; ++r)
+        chain << Text6.at(r) << Text2.at(r) << Text3.at(r) << Text4.at(r);
+    chain << Command3 << Command2 << Command5 << Command4 << Command1 << Text7 << Text5;
+    setTabChain(chain);
 }
 
 void Form13::init()

@@ -42,6 +42,8 @@ public:
 
 protected:
     void Form_Load() override;
+    // Row by row: date, item, category, amount, then the next row's date.
+    void orderTabs() override;
 
 private:
     // Shows entries Start ... Start + 16, numbered.

@@ -159,6 +159,9 @@ private slots:
     void clickTakesTheMonthOnShow();
     void printsTheDay();
     void printingDropsTheEnteredSlot();
+    void notePageTakesTabWhereItShows();
+    void returnOnATimeEntersItsNote_data();
+    void returnOnATimeEntersItsNote();
 };
 
 void TestAppointments::newStoreHoldsPlaceholders()
@@ -1001,6 +1004,60 @@ void TestAppointments::printingDropsTheEnteredSlot()
     w.Command9_Click();
     QCOMPARE(f.dayRecord(3), dayBytes(3, "7/4/1997"));
     Printing::setOutputFile(QString());
+}
+
+void TestAppointments::notePageTakesTabWhereItShows()
+{
+    WindowFixture f;
+    form5 &w = f.window();
+    QApplication::setActiveWindow(&w);
+    QPushButton *notePage = f.button("Command7");
+    notePage->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(notePage, Qt::Key_Space);
+    QVERIFY(child<QWidget>(&w, "Text4")->isVisible());
+    // Over the time list: after it, before the page buttons.
+    f.list("List3")->setFocus(Qt::TabFocusReason);
+    QStringList reached;
+    for (int i = 0; i < 4; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        reached.append(QApplication::focusWidget()->objectName());
+    }
+    QCOMPARE(reached, (QStringList{u"Text4"_s, u"Command9"_s, u"Text7"_s, u"Command7"_s}));
+}
+
+void TestAppointments::returnOnATimeEntersItsNote_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::newRow("return") << int(Qt::Key_Return);
+    QTest::newRow("enter") << int(Qt::Key_Enter);
+}
+
+void TestAppointments::returnOnATimeEntersItsNote()
+{
+    QFETCH(int, key);
+    WindowFixture f;
+    form5 &w = f.window();
+    QApplication::setActiveWindow(&w);
+    QListWidget *times = f.list("List1");
+    times->setFocus();
+    // No time chosen yet: Return asks nothing.
+    times->setCurrentRow(-1);
+    QTest::keyClick(times, Qt::Key(key));
+    QVERIFY(f.dialogs.asked().isEmpty());
+    // Before a day is picked, Return says so as the double-click does.
+    times->setCurrentRow(0);
+    f.dialogs.answerMessage(Dialogs::Answer::Ok, u"You MUST click a Day First"_s);
+    QTest::keyClick(times, Qt::Key(key));
+    f.clickCell(5); // 4 July
+    times->setFocus();
+    QTest::keyClick(times, Qt::Key_Down);
+    QTest::keyClick(times, Qt::Key_Down);
+    QCOMPARE(times->currentRow(), 2);
+    f.dialogs.answerInput(u"Dentist"_s);
+    f.dialogs.answerMessage(Dialogs::Answer::Yes, u"Do you want to Save it ?"_s);
+    QTest::keyClick(times, Qt::Key(key));
+    QCOMPARE(f.dialogs.asked().size(), 3);
+    QCOMPARE(f.dayRecord(3), dayBytes(3, "7/4/1997", {{2, "Dentist"}}));
 }
 
 QTEST_MAIN(TestAppointments)

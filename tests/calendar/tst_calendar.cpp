@@ -17,7 +17,9 @@
 #include "typing.h"
 #include "work_dir.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -98,6 +100,34 @@ QStringList cellTexts(const MonthGrid &grid)
     return texts;
 }
 
+struct CalendarWindow
+{
+    const char *toolbarKey;
+    ToolWindowId id;
+};
+
+const CalendarWindow CalendarWindows[] = {{"Main", ToolWindowId::Form1},
+                                          {"Appointments", ToolWindowId::form5},
+                                          {"cal2", ToolWindowId::Form10}};
+
+// Opens a calendar from the frame's toolbar, active, with the focus on its days.
+MonthGrid *openGrid(TestFrame &frame, const QString &toolbarKey)
+{
+    for (const CalendarWindow &calendar : CalendarWindows) {
+        if (toolbarKey != QLatin1String(calendar.toolbarKey))
+            continue;
+        frame.openFromToolbar<QWidget>(calendar.toolbarKey);
+        QWidget *window = frame.toolWindow(calendar.id);
+        if (!window)
+            return nullptr;
+        QApplication::setActiveWindow(window->window());
+        auto *grid = window->findChild<MonthGrid *>();
+        grid->days()->setFocus(Qt::TabFocusReason);
+        return grid;
+    }
+    return nullptr;
+}
+
 } // namespace
 
 class TestCalendar : public QObject
@@ -151,6 +181,14 @@ private slots:
     void existingFilesAreListedAsStored();
     void configuredFontIsApplied();
     void mainWindowOpensBothCalendars();
+
+    // The grids by keyboard, in the three windows as the frame opens them.
+    void gridKeys_data();
+    void gridKeys();
+    void returnOrSpaceClicksTheCurrentDay_data();
+    void returnOrSpaceClicksTheCurrentDay();
+    void gridIsOneFocusStopWithNamedDays();
+    void gridShowsWhereTheKeysAre();
 
 private:
     ScriptedDialogs *m_dialogs = nullptr;
@@ -911,6 +949,166 @@ void TestCalendar::mainWindowOpensBothCalendars()
     QVERIFY(small->isWindow());
     QCOMPARE(small->windowTitle(), u"Small Calendar"_s);
     small->close();
+}
+
+void TestCalendar::gridKeys_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QDate>("from");
+    QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<QDate>("working"); // the working date afterwards
+    QTest::addColumn<QDate>("current"); // the day the keys are on
+    using K = Qt::Key;
+    const auto row = [](const char *name, const char *window, QDate from, QList<int> keys,
+                        QDate working, QDate current) {
+        QTest::newRow(name) << QString::fromLatin1(window) << from << keys << working << current;
+    };
+    const QDate mid(1997, 3, 15);
+    row("10 right", "cal2", mid, {K::Key_Right}, mid, mid.addDays(1));
+    row("10 left and up", "cal2", mid, {K::Key_Left, K::Key_Up}, mid, QDate(1997, 3, 7));
+    row("10 down past the month's end", "cal2", QDate(1997, 3, 29), {K::Key_Down},
+        QDate(1997, 4, 29), QDate(1997, 4, 5));
+    row("10 left from the 1st", "cal2", QDate(1997, 3, 1), {K::Key_Left}, QDate(1997, 2, 1),
+        QDate(1997, 2, 28));
+    row("10 left in January stays", "cal2", QDate(1997, 1, 1), {K::Key_Left}, QDate(1997, 1, 1),
+        QDate(1997, 1, 1));
+    row("10 page down", "cal2", mid, {K::Key_PageDown}, QDate(1997, 4, 15), QDate(1997, 4, 15));
+    row("10 page up in January stays", "cal2", QDate(1997, 1, 9), {K::Key_Right, K::Key_PageUp},
+        QDate(1997, 1, 9), QDate(1997, 1, 10));
+    row("10 home after two months", "cal2", mid, {K::Key_PageDown, K::Key_PageDown, K::Key_Home},
+        mid, mid);
+    row("1 up from the first week", "Main", QDate(1997, 3, 5), {K::Key_Up}, QDate(1997, 2, 5),
+        QDate(1997, 2, 26));
+    row("1 right from 31 December stays in December", "Main", QDate(1997, 12, 31), {K::Key_Right},
+        QDate(1997, 12, 28), QDate(1997, 12, 31));
+    row("1 page up in January", "Main", QDate(1997, 1, 20), {K::Key_PageUp}, QDate(1997, 1, 28),
+        QDate(1997, 1, 28));
+    row("5 right from 31 March", "Appointments", QDate(1997, 3, 31), {K::Key_Right},
+        QDate(1997, 4, 28), QDate(1997, 4, 1));
+    row("5 page up in January does nothing", "Appointments", QDate(1997, 1, 15), {K::Key_PageUp},
+        QDate(1997, 1, 15), QDate(1997, 1, 15));
+    row("5 down in the last week of December", "Appointments", QDate(1997, 12, 30), {K::Key_Down},
+        QDate(1997, 12, 28), QDate(1997, 12, 30));
+    row("5 home", "Appointments", QDate(2030, 6, 2), {K::Key_PageDown, K::Key_Right, K::Key_Home},
+        QDate(2030, 6, 2), QDate(2030, 6, 2));
+}
+
+void TestCalendar::gridKeys()
+{
+    QFETCH(QString, window);
+    QFETCH(QDate, from);
+    QFETCH(QList<int>, keys);
+    QFETCH(QDate, working);
+    QFETCH(QDate, current);
+    WorkDir dir;
+    QVERIFY(WorkingDate::set(from));
+    RecordStartDate(); // "Today" and Home lead back here
+    TestFrame frame;
+    MonthGrid *grid = openGrid(frame, window);
+    QVERIFY(grid);
+    for (const int key : keys)
+        QTest::keyClick(grid->days(), Qt::Key(key));
+    QCOMPARE(WorkingDate::current(), working);
+    QCOMPARE(grid->drawnDate(), working);
+    QCOMPARE(grid->currentCell(), grid->cellOfDay(current.day()));
+    QCOMPARE(grid->days()->accessibleDescription(), Calendar::spokenDate(current));
+    // The keys stay with the grid, whatever box the window's step moved the focus to.
+    QCOMPARE(QApplication::focusWidget(), grid->days());
+    frame.close();
+    if (QWidget *small = frame.toolWindow(ToolWindowId::Form10))
+        small->close();
+}
+
+void TestCalendar::returnOrSpaceClicksTheCurrentDay_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("focused"); // where the window's click handler sends the focus
+    QTest::newRow("1 return") << u"Main"_s << int(Qt::Key_Return) << u"Text11"_s;
+    QTest::newRow("1 space") << u"Main"_s << int(Qt::Key_Space) << u"Text11"_s;
+    QTest::newRow("5 return") << u"Appointments"_s << int(Qt::Key_Return) << u"Text10"_s;
+    QTest::newRow("5 enter") << u"Appointments"_s << int(Qt::Key_Enter) << u"Text10"_s;
+    QTest::newRow("10 space") << u"cal2"_s << int(Qt::Key_Space) << u"Text2"_s;
+}
+
+void TestCalendar::returnOrSpaceClicksTheCurrentDay()
+{
+    QFETCH(QString, window);
+    QFETCH(int, key);
+    QFETCH(QString, focused);
+    WorkDir dir;
+    TestFrame frame;
+    MonthGrid *grid = openGrid(frame, window);
+    QVERIFY(grid);
+    int clicked = -1;
+    connect(grid, &MonthGrid::cellClicked, this, [&clicked](int index) { clicked = index; });
+    QTest::keyClick(grid->days(), Qt::Key_Right);
+    QTest::keyClick(grid->days(), Qt::Key_Down);
+    const int day = grid->cellOfDay(Today.day() + 8);
+    QCOMPARE(clicked, -1); // moving is not clicking
+    QTest::keyClick(grid->days(), Qt::Key(key));
+    QCOMPARE(clicked, day);
+    if (window != u"cal2") { // the small calendar's click selects nothing
+        QCOMPARE(grid->calpos, day);
+        QCOMPARE(grid->cellBackground(day), Blue);
+    }
+    QCOMPARE(QApplication::focusWidget()->objectName(), focused);
+    QCOMPARE(WorkingDate::current(), Today);
+    frame.close();
+    if (QWidget *small = frame.toolWindow(ToolWindowId::Form10))
+        small->close();
+}
+
+void TestCalendar::gridIsOneFocusStopWithNamedDays()
+{
+    WorkDir dir;
+    TestFrame frame;
+    MonthGrid *grid = openGrid(frame, u"Main"_s);
+    QVERIFY(grid);
+    QCOMPARE(grid->days()->focusPolicy(), Qt::StrongFocus);
+    QVERIFY(!grid->days()->accessibleName().isEmpty());
+    for (int i = 0; i < MonthGrid::CellCount; ++i) {
+        QLineEdit *cell = grid->cell(i);
+        QCOMPARE(cell->focusPolicy(), Qt::NoFocus);
+        QVERIFY(cell->isReadOnly());
+        const QString day = cell->text();
+        const QString name =
+            day.isEmpty() ? QString() : Calendar::spokenDate(QDate(2026, 12, day.toInt()));
+        QAccessibleInterface *face = QAccessible::queryAccessibleInterface(cell);
+        QVERIFY(face);
+        QCOMPARE(face->text(QAccessible::Name), name);
+    }
+    QCOMPARE(Calendar::spokenDate(QDate(2026, 12, 15)), u"Tuesday, December 15 2026"_s);
+    QCOMPARE(grid->days()->accessibleDescription(), Calendar::spokenDate(Today));
+    // Typing into the grid changes no cell.
+    const QStringList before = cellTexts(*grid);
+    QTest::keyClicks(grid->days(), u"12x"_s);
+    QCOMPARE(cellTexts(*grid), before);
+    // Tab leaves it: the cells are no stops of their own.
+    QTest::keyClick(grid->days(), Qt::Key_Tab);
+    QVERIFY(QApplication::focusWidget() != grid->days());
+    QVERIFY(!QApplication::focusWidget()->objectName().startsWith(u"Text3_"_s));
+}
+
+void TestCalendar::gridShowsWhereTheKeysAre()
+{
+    WorkDir dir;
+    TestFrame frame;
+    MonthGrid *grid = openGrid(frame, u"Appointments"_s);
+    QVERIFY(grid);
+    const auto cellImage = [grid](int index) {
+        return grid->days()->grab(grid->cell(index)->geometry()).toImage();
+    };
+    const int current = grid->currentCell();
+    const QImage focused = cellImage(current);
+    const QImage neighbour = cellImage(current + 1);
+    QTest::keyClick(grid->days(), Qt::Key_Right);
+    // The ring moved with the day: the new current cell looks as the old one did with the ring,
+    // and the old one no longer does.
+    QVERIFY(cellImage(current) != focused);
+    QVERIFY(cellImage(current + 1) != neighbour);
+    grid->button(MonthGrid::Today)->setFocus();
+    QCOMPARE(cellImage(current + 1), neighbour); // no ring without the focus
 }
 
 QTEST_MAIN(TestCalendar)

@@ -2,10 +2,12 @@
 
 #include "platform/serial_port.h"
 
+#include "frame.h"
 #include "pty_pair.h"
 #include "scripted_dialogs.h"
 #include "work_dir.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -149,6 +151,7 @@ private slots:
     void busyPortSendsNothing();
     void missingPortSendsNothing_data();
     void missingPortSendsNothing();
+    void dialledFromTheFrameByTheKeyboard();
 
 private:
     ScriptedDialogs *m_dialogs = nullptr;
@@ -467,6 +470,38 @@ void TestDialer::missingPortSendsNothing()
     QCOMPARE(m_dialogs->asked().size(), 1);
     QCOMPARE(child<QLineEdit>(&w, u"Text2"_s)->text(), NotFound);
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::System), before);
+}
+
+void TestDialer::dialledFromTheFrameByTheKeyboard()
+{
+    ModemLine line;
+    QVERIFY2(line.isReady(), qPrintable(line.errorText()));
+    FakeModem &modem = line.modem;
+    TestFrame frame;
+    QTest::keyClick(&frame, Qt::Key_1, Qt::ControlModifier | Qt::ShiftModifier);
+    auto *w = qobject_cast<Form11 *>(frame.toolWindow(ToolWindowId::Form11));
+    QVERIFY(w);
+    closeIfHanging(w);
+    QApplication::setActiveWindow(w);
+    QWidget *number = QApplication::focusWidget();
+    QVERIFY(number);
+    QCOMPARE(number->objectName(), u"Text1"_s);
+    QTest::keyClicks(number, u"5551234"_s);
+
+    m_dialogs->answerMessage(Dialogs::Answer::Ok, PickUp);
+    bool answered = false;
+    EveryPass modemSide([&] {
+        if (!answered && modem.heard == "ATDT5551234;\r") {
+            modem.answer("OK\r\n");
+            answered = true;
+        }
+    });
+    QTest::keyClick(number, Qt::Key_Return);
+    QVERIFY(modem.waitUntilHeard("ATH\r"));
+    QCOMPARE(modem.heard, QByteArray("ATDT5551234;\rATH\r"));
+    QCOMPARE(m_dialogs->asked().size(), 1);
+    QCOMPARE(child<QLineEdit>(w, u"Text2"_s)->text(), u"Dialing : 5551234"_s);
+    w->close();
 }
 
 QTEST_MAIN(TestDialer)

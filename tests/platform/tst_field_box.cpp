@@ -112,6 +112,8 @@ private slots:
     void storedValuesShowWithoutTheirPadding_data();
     void storedValuesShowWithoutTheirPadding();
     void inputBoxTakesItsFieldsWidth();
+    void tabLeavesAMultiLineBox_data();
+    void tabLeavesAMultiLineBox();
 };
 
 void TestFieldBox::init()
@@ -278,6 +280,53 @@ void TestFieldBox::inputBoxTakesItsFieldsWidth()
         QVERIFY(typed);
         QCOMPARE(answer.size(), width == Dialogs::AnyLength ? 77 : 60);
     }
+}
+
+void TestFieldBox::tabLeavesAMultiLineBox_data()
+{
+    QTest::addColumn<bool>("rich");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("backwards");
+    for (const bool rich : {false, true}) {
+        const QByteArray k = rich ? "rich: " : "plain: ";
+        QTest::newRow(k + "tab") << rich << u"ab"_s << false;
+        QTest::newRow(k + "shift+tab") << rich << u"ab"_s << true;
+        // A full box refuses what is typed, but a Tab is no typing.
+        QTest::newRow(k + "tab from a full box") << rich << u"abcd"_s << false;
+        QTest::newRow(k + "shift+tab from a full box") << rich << u"abcd"_s << true;
+    }
+}
+
+void TestFieldBox::tabLeavesAMultiLineBox()
+{
+    QFETCH(bool, rich);
+    QFETCH(QString, text);
+    QFETCH(bool, backwards);
+    QWidget window;
+    auto *before = new QLineEdit(&window);
+    QWidget *box =
+        rich ? static_cast<QWidget *>(new QTextEdit(&window)) : new QPlainTextEdit(&window);
+    auto *after = new QLineEdit(&window);
+    if (auto *plain = qobject_cast<QPlainTextEdit *>(box)) {
+        limitToField(plain, 4);
+        plain->setPlainText(text);
+    } else {
+        auto *richBox = static_cast<QTextEdit *>(box);
+        richBox->setAcceptRichText(false);
+        limitToField(richBox, 4);
+        richBox->setPlainText(text);
+    }
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    box->setFocus();
+    QTest::keyClick(box, backwards ? Qt::Key_Backtab : Qt::Key_Tab,
+                    backwards ? Qt::ShiftModifier : Qt::NoModifier);
+    QCOMPARE(QApplication::focusWidget(), backwards ? before : after);
+    const QString kept =
+        rich ? boxText(static_cast<QTextEdit *>(box)) : boxText(static_cast<QPlainTextEdit *>(box));
+    QCOMPARE(kept, text);
+    QCOMPARE(StatusPanels::statusText(), QString());
 }
 
 QTEST_MAIN(TestFieldBox)

@@ -20,6 +20,7 @@
 #include "work_dir.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMdiSubWindow>
@@ -127,6 +128,8 @@ private slots:
     void typedAmountsAreSummed();
     void scrollingReachesTheLastEntry();
     void newAfterScrollingRenumbersTheRows();
+    void tabAtTheEdgesScrollsTheLedger_data();
+    void tabAtTheEdgesScrollsTheLedger();
     void ledgerPrintout();
     void ledgerPrintCancelled();
 
@@ -854,6 +857,53 @@ void TestTools::captionsAreShownWhole()
     // The launcher's pattern box shows its whole starting pattern.
     if (const auto *pattern = w->findChild<QLineEdit *>(u"Text1"_s); id == ToolWindowId::runit)
         QVERIFY(boxShowsAll(pattern, pattern->text()));
+}
+
+void TestTools::tabAtTheEdgesScrollsTheLedger_data()
+{
+    QTest::addColumn<int>("start");
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<bool>("backwards");
+    QTest::addColumn<int>("startAfter");
+    QTest::addColumn<QString>("to");
+    QTest::newRow("tab past the last row") << 0 << u"Text4_16"_s << false << 1 << u"Text6_16"_s;
+    QTest::newRow("tab in the last row on show")
+        << 33 << u"Text4_16"_s << false << 33 << u"Command3"_s;
+    QTest::newRow("shift+tab before the first row")
+        << 5 << u"Text6_0"_s << true << 4 << u"Text4_0"_s;
+    QTest::newRow("shift+tab in entry 0") << 0 << u"Text6_0"_s << true << 0 << u"Text5"_s;
+    QTest::newRow("tab inside a row") << 5 << u"Text2_16"_s << false << 5 << u"Text3_16"_s;
+}
+
+void TestTools::tabAtTheEdgesScrollsTheLedger()
+{
+    QFETCH(int, start);
+    QFETCH(QString, from);
+    QFETCH(bool, backwards);
+    QFETCH(int, startAfter);
+    QFETCH(QString, to);
+    WorkDir dir;
+    QList<QByteArray> names;
+    for (int i = 0; i < 50; ++i)
+        names.append("item " + QByteArray::number(i));
+    dir.write(u"all.edf"_s, ledgerBytes({}, names, {}, {}));
+    Form13 window;
+    window.show();
+    QApplication::setActiveWindow(&window);
+    m_dialogs->answerOpenFile(dir.filePath(u"all.edf"_s));
+    child<QPushButton>(&window, u"Command3"_s)->click();
+    child<QScrollBar>(&window, u"VScroll1"_s)->setValue(start);
+    QWidget *box = child<QWidget>(&window, from);
+    box->setFocus(Qt::TabFocusReason);
+    if (backwards)
+        QTest::keyClick(box, Qt::Key_Backtab, Qt::ShiftModifier);
+    else
+        QTest::keyClick(box, Qt::Key_Tab);
+    QCOMPARE(window.Start, qint16(startAfter));
+    QCOMPARE(QApplication::focusWidget()->objectName(), to);
+    // The rows show the entries from the new start, and nothing was written into them.
+    QCOMPARE(cell(&window, "Text2", 0)->text(), u"item %1"_s.arg(startAfter));
+    QCOMPARE(window.ledger().Items[49], u"item 49"_s);
 }
 
 QTEST_MAIN(TestTools)
