@@ -3,6 +3,7 @@
 #include "platform/working_date.h"
 
 #include <QAccessible>
+#include <QAccessibleWidget>
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -19,6 +20,21 @@ const QColor Cyan(0, 255, 255);
 const QColor Blue(0, 0, 255);
 const QColor Black(0, 0, 0);
 const QColor White(255, 255, 255);
+
+// The days take the focus together; to a screen reader they are a group named for what they
+// are, whose description follows the current day, instead of a plain widget it cannot tell of.
+class MonthDays : public QWidget
+{
+public:
+    using QWidget::QWidget;
+};
+
+QAccessibleInterface *monthDaysAccessible(const QString &, QObject *object)
+{
+    if (auto *days = dynamic_cast<MonthDays *>(object))
+        return new QAccessibleWidget(days, QAccessible::Grouping);
+    return nullptr;
+}
 
 // The column heads keep their text exactly as given; each head is drawn centred over its
 // column, so the letters line up with the cells in any font.
@@ -105,7 +121,9 @@ MonthGrid::MonthGrid(const MonthGridSettings &settings, QWidget *parent)
     m_heads->setObjectName(m_settings.headsLabelName);
     layout->addWidget(m_heads, 1, 0, 1, 7);
 
-    m_days = new QWidget(this);
+    static const bool accessibleDays = (QAccessible::installFactory(monthDaysAccessible), true);
+    Q_UNUSED(accessibleDays);
+    m_days = new MonthDays(this);
     m_days->setObjectName(m_settings.cellName);
     m_days->setFocusPolicy(Qt::StrongFocus);
     m_days->setAccessibleName(QStringLiteral("Days of the month"));
