@@ -84,6 +84,15 @@ QByteArray ledgerBytes(const QList<QByteArray> &dates, const QList<QByteArray> &
            column(dates, 12);
 }
 
+// A ledger with all 50 items filled in, "item 0" to "item 49".
+QByteArray fullLedgerBytes()
+{
+    QList<QByteArray> names;
+    for (int i = 0; i < 50; ++i)
+        names.append("item " + QByteArray::number(i));
+    return ledgerBytes({}, names, {}, {});
+}
+
 QByteArray setupBytes(const QByteArray &program)
 {
     return le16(0) + padded("9", 10) + le16(0) + le16(0) + padded(program, 50) +
@@ -576,10 +585,7 @@ void TestTools::typedAmountsAreSummed()
 void TestTools::scrollingReachesTheLastEntry()
 {
     WorkDir dir;
-    QList<QByteArray> names;
-    for (int i = 0; i < 50; ++i)
-        names.append("item " + QByteArray::number(i));
-    dir.write(u"all.edf"_s, ledgerBytes({}, names, {}, {}));
+    dir.write(u"all.edf"_s, fullLedgerBytes());
     Form13 window;
     window.show();
     m_dialogs->answerOpenFile(dir.filePath(u"all.edf"_s));
@@ -883,10 +889,7 @@ void TestTools::tabAtTheEdgesScrollsTheLedger()
     QFETCH(int, startAfter);
     QFETCH(QString, to);
     WorkDir dir;
-    QList<QByteArray> names;
-    for (int i = 0; i < 50; ++i)
-        names.append("item " + QByteArray::number(i));
-    dir.write(u"all.edf"_s, ledgerBytes({}, names, {}, {}));
+    dir.write(u"all.edf"_s, fullLedgerBytes());
     Form13 window;
     window.show();
     QApplication::setActiveWindow(&window);
