@@ -1,7 +1,5 @@
 #!/usr/bin/env bash
 # Runs a command on an X server of its own: with_xvfb.sh WIDTHxHEIGHT COMMAND [ARG...]
-# The server picks a free display itself and writes its number once it takes connections, so
-# servers started side by side (tests run in parallel) never race for one.
 set -euo pipefail
 screen=$1
 shift
@@ -13,9 +11,24 @@ cleanup() {
 }
 trap cleanup EXIT
 mkfifo "$work/display"
-Xvfb -displayfd 3 -screen 0 "${screen}x24" -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb=$!
-if ! read -r -t 30 number <"$work/display"; then
+# A display of its own, picked at random far from :0: a server ending beside it removes the
+# socket of the display it had, which a server just started on the lowest free number would
+# take over. The server writes the number once it takes connections.
+number=""
+for attempt in 1 2 3 4 5 6 7 8; do
+    candidate=$((100 + RANDOM % 800))
+    [ -e "/tmp/.X$candidate-lock" ] && continue
+    Xvfb ":$candidate" -displayfd 3 -screen 0 "${screen}x24" -nolisten tcp \
+        3>"$work/display" 2>"$work/xvfb.log" &
+    xvfb=$!
+    if read -r -t 30 number <"$work/display"; then
+        break
+    fi
+    number=""
+    kill "$xvfb" 2>/dev/null && wait "$xvfb" 2>/dev/null
+    xvfb=""
+done
+if [ -z "$number" ]; then
     echo "FAIL: Xvfb did not start:" >&2
     cat "$work/xvfb.log" >&2
     exit 1
