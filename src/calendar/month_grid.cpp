@@ -121,8 +121,9 @@ MonthGrid::MonthGrid(const MonthGridSettings &settings, QWidget *parent)
     m_heads->setObjectName(m_settings.headsLabelName);
     layout->addWidget(m_heads, 1, 0, 1, 7);
 
-    static const bool accessibleDays = (QAccessible::installFactory(monthDaysAccessible), true);
-    Q_UNUSED(accessibleDays);
+    // Once for the program: the list of factories is Qt's own.
+    [[maybe_unused]] static const bool readable =
+        (QAccessible::installFactory(monthDaysAccessible), true);
     m_days = new MonthDays(this);
     m_days->setObjectName(m_settings.cellName);
     m_days->setFocusPolicy(Qt::StrongFocus);
