@@ -1,5 +1,6 @@
 #include "month_grid.h"
 
+#include "platform/keyboard.h"
 #include "platform/working_date.h"
 
 #include <QAccessible>
@@ -7,7 +8,6 @@
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -129,6 +129,7 @@ MonthGrid::MonthGrid(const MonthGridSettings &settings, QWidget *parent)
     m_days->setFocusPolicy(Qt::StrongFocus);
     m_days->setAccessibleName(QStringLiteral("Days of the month"));
     m_days->installEventFilter(this);
+    onKeys(m_days, [this](int key) { return dayKey(key); });
     auto *daysLayout = new QGridLayout(m_days);
     daysLayout->setContentsMargins(0, 0, 0, 0);
     daysLayout->setSpacing(1);
@@ -344,13 +345,6 @@ bool MonthGrid::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_days) {
         switch (event->type()) {
-        case QEvent::KeyPress: {
-            const auto *key = static_cast<QKeyEvent *>(event);
-            const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
-            if (modifiers == Qt::NoModifier && dayKey(key->key()))
-                return true;
-            break;
-        }
         case QEvent::FocusIn:
         case QEvent::FocusOut:
             m_focusFrame->update();

@@ -18,26 +18,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-namespace {
-
-QPushButton *button(QWidget *parent, const char *name, const QString &caption, int left, int top,
-                    int width, int height)
-{
-    auto *b = twipsControl<QPushButton>(parent, QLatin1String(name), left, top, width, height);
-    b->setText(caption);
-    return b;
-}
-
-QLabel *label(QWidget *parent, const char *name, const QString &caption, int left, int top,
-              int width, int height)
-{
-    auto *l = twipsControl<QLabel>(parent, QLatin1String(name), left, top, width, height);
-    l->setText(caption);
-    return l;
-}
-
-} // namespace
-
 Form8::Form8(QWidget *parent) : Form(parent)
 {
     setObjectName(QStringLiteral("Form8"));
@@ -48,9 +28,9 @@ Form8::Form8(QWidget *parent) : Form(parent)
     Frame1 = twipsControl<QGroupBox>(this, QStringLiteral("Frame1"), 120, 240, 4215, 4215);
     Frame2 = twipsControl<QGroupBox>(this, QStringLiteral("Frame2"), 4560, 240, 4815, 4215);
 
-    Label1 = label(this, "Label1", QStringLiteral("Reminder Name"), 240, 240, 2415, 240);
-    Label2 = label(this, "Label2", QStringLiteral("Date"), 2880, 240, 1095, 240);
-    Label3 = label(this, "Label3", QStringLiteral("Reminder Note"), 4680, 240, 2415, 240);
+    Label1 = placedLabel(this, "Label1", QStringLiteral("Reminder Name"), 240, 240, 2415, 240);
+    Label2 = placedLabel(this, "Label2", QStringLiteral("Date"), 2880, 240, 1095, 240);
+    Label3 = placedLabel(this, "Label3", QStringLiteral("Reminder Note"), 4680, 240, 2415, 240);
 
     Text4 = twipsControl<QLineEdit>(this, QStringLiteral("Text4"), 240, 480, 2415, 285);
     Text5 = twipsControl<QLineEdit>(this, QStringLiteral("Text5"), 2880, 480, 1095, 285);
@@ -69,13 +49,13 @@ Form8::Form8(QWidget *parent) : Form(parent)
     limitToField(Text5, ReminderRecord::DateWidth);
     limitToField(Text3, ReminderRecord::NoteWidth);
 
-    // A grey bar behind the buttons.
+    // The strip behind the buttons.
     Text2 = buttonStrip(this, "Text2", 0, 4680, 9495, 615);
 
-    Command1 = button(this, "Command1", QStringLiteral("Save It !"), 360, 4800, 1575, 375);
-    Command3 = button(this, "Command3", QStringLiteral("Delete"), 2280, 4800, 975, 375);
-    Command2 = button(this, "Command2", QStringLiteral("Add"), 3480, 4800, 1095, 375);
-    Command4 = button(this, "Command4", QStringLiteral("Print"), 8280, 4800, 975, 375);
+    Command1 = placedButton(this, "Command1", QStringLiteral("Save It !"), 360, 4800, 1575, 375);
+    Command3 = placedButton(this, "Command3", QStringLiteral("Delete"), 2280, 4800, 975, 375);
+    Command2 = placedButton(this, "Command2", QStringLiteral("Add"), 3480, 4800, 1095, 375);
+    Command4 = placedButton(this, "Command4", QStringLiteral("Print"), 8280, 4800, 975, 375);
 
     for (QWidget *behind : {static_cast<QWidget *>(Text2), static_cast<QWidget *>(Frame2),
                             static_cast<QWidget *>(Frame1), static_cast<QWidget *>(Frame3)})

@@ -29,32 +29,15 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QPlainTextEdit *multiLineBox(const char *name, QWidget *parent, int left, int top, int width,
-                             int height)
-{
-    auto *box = twipsControl<QPlainTextEdit>(parent, QLatin1String(name), left, top, width, height);
-    return box;
-}
-
 QLabel *label(const char *name, const QString &caption, QWidget *parent, int left, int top,
               int width)
 {
-    auto *text = twipsControl<QLabel>(parent, QLatin1String(name), left, top, width, 255);
-    text->setText(caption);
+    QLabel *text = placedLabel(parent, name, caption, left, top, width, 255);
     // The captions fit their room beside the boxes and option buttons at the design's size.
     QFont small = text->font();
     small.setPointSize(8);
     text->setFont(small);
     return text;
-}
-
-QPushButton *button(const char *name, const QString &caption, QWidget *parent, int left, int top,
-                    int width, int height)
-{
-    auto *command =
-        twipsControl<QPushButton>(parent, QLatin1String(name), left, top, width, height);
-    command->setText(caption);
-    return command;
 }
 
 } // namespace
@@ -102,7 +85,7 @@ Form4::Form4(QWidget *parent) : Form(parent)
 
     Text1 = twipsControl<QLineEdit>(this, u"Text1"_s, 3360, 360, 2655, 285);
     Text2 = twipsControl<QLineEdit>(this, u"Text2"_s, 3360, 720, 2655, 285);
-    Text3 = multiLineBox("Text3", this, 3360, 1200, 2655, 495);
+    Text3 = twipsControl<QPlainTextEdit>(this, u"Text3"_s, 3360, 1200, 2655, 495);
     Text3->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Text4 = twipsControl<QLineEdit>(this, u"Text4"_s, 3360, 1800, 2655, 285);
     Text5 = twipsControl<QLineEdit>(this, u"Text5"_s, 3360, 2280, 495, 285);
@@ -113,21 +96,21 @@ Form4::Form4(QWidget *parent) : Form(parent)
     Text10 = twipsControl<QLineEdit>(this, u"Text10"_s, 5400, 3240, 615, 285);
     Text11 = twipsControl<QLineEdit>(this, u"Text11"_s, 3360, 3600, 2655, 285);
     Text15 = twipsControl<QLineEdit>(this, u"Text15"_s, 3360, 3960, 2655, 285);
-    Text12 = multiLineBox("Text12", this, 6480, 360, 2775, 3975);
+    Text12 = twipsControl<QPlainTextEdit>(this, u"Text12"_s, 6480, 360, 2775, 3975);
     Text12->setLineWrapMode(QPlainTextEdit::NoWrap);
     Text12->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text12->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
-    // The grey bar behind the buttons.
+    // The strip behind the buttons.
     Text13 = buttonStrip(this, "Text13", 0, 4680, 9495, 615);
 
-    Command2 = button("Command2", u"Save It !"_s, this, 240, 4800, 1815, 375);
-    Command1 = button("Command1", u"Add"_s, this, 2160, 4800, 1215, 375);
-    Command3 = button("Command3", u"Delete"_s, this, 3600, 4800, 1215, 375);
-    Command4 = button("Command4", u"Fonts"_s, this, 6240, 4800, 975, 375);
-    Command5 = button("Command5", u"Print"_s, this, 7440, 4800, 975, 375);
-    Command6 = button("Command6", u"<"_s, this, 8520, 4800, 375, 375);
-    Command7 = button("Command7", u">"_s, this, 9000, 4800, 375, 375);
+    Command2 = placedButton(this, "Command2", u"Save It !"_s, 240, 4800, 1815, 375);
+    Command1 = placedButton(this, "Command1", u"Add"_s, 2160, 4800, 1215, 375);
+    Command3 = placedButton(this, "Command3", u"Delete"_s, 3600, 4800, 1215, 375);
+    Command4 = placedButton(this, "Command4", u"Fonts"_s, 6240, 4800, 975, 375);
+    Command5 = placedButton(this, "Command5", u"Print"_s, 7440, 4800, 975, 375);
+    Command6 = placedButton(this, "Command6", u"<"_s, 8520, 4800, 375, 375);
+    Command7 = placedButton(this, "Command7", u">"_s, 9000, 4800, 375, 375);
 
     for (QLineEdit *line :
          {Text1, Text2, Text4, Text5, Text6, Text7, Text8, Text9, Text10, Text11, Text15})

@@ -97,8 +97,7 @@ Form11::Form11(QWidget *parent) : Form(parent), MSComm1(createSerialLine())
 
     Frame1 = twipsControl<QGroupBox>(this, QStringLiteral("Frame1"), 0, -120, 3375, 3975);
 
-    Label1 = twipsControl<QLabel>(Frame1, QStringLiteral("Label1"), 1080, 120, 1455, 255);
-    Label1->setText(QStringLiteral("Number to Dial"));
+    Label1 = placedLabel(Frame1, "Label1", QStringLiteral("Number to Dial"), 1080, 120, 1455, 255);
 
     Text1 = twipsControl<QLineEdit>(Frame1, QStringLiteral("Text1"), 360, 360, 2655, 285);
 
@@ -117,14 +116,12 @@ Form11::Form11(QWidget *parent) : Form(parent), MSComm1(createSerialLine())
     }
 
     CancelButton =
-        twipsControl<QPushButton>(Frame1, QStringLiteral("CancelButton"), 1320, 2880, 1695, 495);
-    CancelButton->setText(QStringLiteral("Cancel Dial"));
+        placedButton(Frame1, "CancelButton", QStringLiteral("Cancel Dial"), 1320, 2880, 1695, 495);
     // Nothing to cancel until a call runs.
     CancelButton->setEnabled(false);
     connect(CancelButton, &QPushButton::clicked, this, &Form11::CancelButton_Click);
 
-    Dial = twipsControl<QPushButton>(Frame1, QStringLiteral("Dial"), 360, 3480, 2655, 375);
-    Dial->setText(QStringLiteral("Dial"));
+    Dial = placedButton(Frame1, "Dial", QStringLiteral("Dial"), 360, 3480, 2655, 375);
     connect(Dial, &QPushButton::clicked, this, &Form11::Dial_Click);
     // Return in the number dials it, as the button does.
     connect(Text1, &QLineEdit::returnPressed, this, &Form11::Dial_Click);

@@ -26,7 +26,7 @@ Form6::Form6(QWidget *parent) : TitledTextForm(ListStore(), parent), m_dialogFon
     setWindowTitle(QStringLiteral("LISTS"));
     resizeTwips(this, 9615, 5700);
 
-    // The grey strip goes first so the buttons lie on it.
+    // The strip goes first so the buttons lie on it.
     Text4 = buttonStrip(this, "Text4", 0, 4680, 9495, 615);
 
     Frame1 = twipsControl<QGroupBox>(this, QStringLiteral("Frame1"), 120, 0, 2535, 4575);

@@ -9,13 +9,13 @@
 
 namespace {
 
-// Runs a handler for one key pressed in a widget, before the widget's own step (a Tab is the
+// Runs a handler for the keys pressed in a widget, before the widget's own step (a Tab is the
 // window's to move the focus with, otherwise).
 class KeyHandler : public QObject
 {
 public:
-    KeyHandler(QWidget *widget, QList<int> keys, std::function<bool()> handler)
-        : QObject(widget), m_keys(std::move(keys)), m_handler(std::move(handler))
+    KeyHandler(QWidget *widget, std::function<bool(int key)> handler)
+        : QObject(widget), m_handler(std::move(handler))
     {
         widget->installEventFilter(this);
     }
@@ -29,15 +29,14 @@ protected:
             Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
             if (key->key() == Qt::Key_Backtab)
                 modifiers &= ~Qt::ShiftModifier;
-            if (modifiers == Qt::NoModifier && m_keys.contains(key->key()) && m_handler())
+            if (modifiers == Qt::NoModifier && m_handler(key->key()))
                 return true;
         }
         return QObject::eventFilter(watched, event);
     }
 
 private:
-    QList<int> m_keys;
-    std::function<bool()> m_handler;
+    std::function<bool(int key)> m_handler;
 };
 
 // Two controls whose edges overlap by no more than this still count as side by side: placing
@@ -167,14 +166,23 @@ void orderTabsByReading(QWidget *window)
     setTabChain(chain);
 }
 
+void onKeys(QWidget *widget, std::function<bool(int key)> handler)
+{
+    new KeyHandler(widget, std::move(handler));
+}
+
 void onKey(QWidget *widget, int key, std::function<bool()> handler)
 {
-    new KeyHandler(widget, {key}, std::move(handler));
+    onKeys(widget, [key, handler = std::move(handler)](int pressed) {
+        return pressed == key && handler();
+    });
 }
 
 void onReturnKey(QWidget *widget, std::function<void()> handler)
 {
-    new KeyHandler(widget, {Qt::Key_Return, Qt::Key_Enter}, [handler = std::move(handler)] {
+    onKeys(widget, [handler = std::move(handler)](int pressed) {
+        if (pressed != Qt::Key_Return && pressed != Qt::Key_Enter)
+            return false;
         handler();
         return true;
     });

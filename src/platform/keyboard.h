@@ -8,8 +8,10 @@ class QWidget;
 
 // What the keyboard does in the windows beyond what each control does by itself.
 
-// The key pressed in the widget (Shift+Tab is Qt::Key_Backtab) runs the handler before the
-// widget sees it; a handler that returns false leaves the key to the widget.
+// A key pressed in the widget without a modifier (Shift+Tab is Qt::Key_Backtab) goes to the
+// handler before the widget sees it; a handler that returns false leaves the key to the widget.
+void onKeys(QWidget *widget, std::function<bool(int key)> handler);
+// The same for one key.
 void onKey(QWidget *widget, int key, std::function<bool()> handler);
 
 // Return or Enter pressed in the widget run the handler instead of the widget's own step.

@@ -2,6 +2,7 @@
 
 #include "twips.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -11,6 +12,14 @@ QPushButton *placedButton(QWidget *parent, const char *name, const QString &capt
     auto *button = twipsControl<QPushButton>(parent, QLatin1String(name), left, top, width, height);
     button->setText(caption);
     return button;
+}
+
+QLabel *placedLabel(QWidget *parent, const char *name, const QString &caption, int left, int top,
+                    int width, int height)
+{
+    auto *label = twipsControl<QLabel>(parent, QLatin1String(name), left, top, width, height);
+    label->setText(caption);
+    return label;
 }
 
 QLineEdit *buttonStrip(QWidget *parent, const char *name, int left, int top, int width, int height)

@@ -7,19 +7,6 @@
 #include <QDir>
 #include <QLabel>
 
-namespace {
-
-QLabel *label(QWidget *parent, const char *name, const QString &caption, int left, int top,
-              int width, int height)
-{
-    auto *l = new QLabel(caption, parent);
-    l->setObjectName(QLatin1String(name));
-    setTwipsGeometry(l, left, top, width, height);
-    return l;
-}
-
-} // namespace
-
 Form12::Form12(QWidget *parent) : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("Form12"));
@@ -28,7 +15,8 @@ Form12::Form12(QWidget *parent) : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixe
     setTwipsGeometry(this, 1590, 1815, 6090, 2505);
     setFixedSize(size());
 
-    QLabel *title = label(this, "Label1", QStringLiteral("Velmora  (32 bit)"), 960, 240, 4335, 615);
+    QLabel *title =
+        placedLabel(this, "Label1", QStringLiteral("Velmora  (32 bit)"), 960, 240, 4335, 615);
     QFont titleFont(QStringLiteral("MS Sans Serif"));
     titleFont.setPointSize(18);
     title->setFont(titleFont);
@@ -39,16 +27,17 @@ Form12::Form12(QWidget *parent) : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixe
     title->setPalette(palette);
     title->setAlignment(Qt::AlignCenter);
 
-    label(this, "Label2", QStringLiteral("Your data stays in your own working folder."), 1200, 1440,
-          3855, 375);
-    label(this, "Label3", QStringLiteral("Version 1.0 of the 32 bit series"), 1680, 960, 2775, 255);
+    placedLabel(this, "Label2", QStringLiteral("Your data stays in your own working folder."), 1200,
+                1440, 3855, 375);
+    placedLabel(this, "Label3", QStringLiteral("Version 1.0 of the 32 bit series"), 1680, 960, 2775,
+                255);
     // Where the data files are: the folder the program works in, chosen at start.
-    QLabel *folder =
-        label(this, "Label4",
-              QStringLiteral("Data folder: ") + QDir::toNativeSeparators(QDir::currentPath()) +
-                  QStringLiteral("\nDaily backups: ") +
-                  QDir::toNativeSeparators(FileCare::backupFolder()),
-              240, 1800, 5610, 615);
+    QLabel *folder = placedLabel(this, "Label4",
+                                 QStringLiteral("Data folder: ") +
+                                     QDir::toNativeSeparators(QDir::currentPath()) +
+                                     QStringLiteral("\nDaily backups: ") +
+                                     QDir::toNativeSeparators(FileCare::backupFolder()),
+                                 240, 1800, 5610, 615);
     folder->setWordWrap(true);
     folder->setTextInteractionFlags(Qt::TextSelectableByMouse);
 }

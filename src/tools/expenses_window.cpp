@@ -6,6 +6,7 @@
 #include "platform/field_box.h"
 #include "platform/file_guard.h"
 #include "platform/keyboard.h"
+#include "platform/placed_controls.h"
 #include "platform/printer.h"
 #include "platform/twips.h"
 
@@ -18,16 +19,15 @@ namespace {
 
 constexpr int LastStart = Ledger::Rows - Form13::VisibleRows; // 33: the last row shows entry 49
 
+// The buttons stand in a column at the right.
 QPushButton *button(QWidget *parent, const char *name, const QString &caption, int top)
 {
-    auto *b = twipsControl<QPushButton>(parent, QLatin1String(name), 7920, top, 1215, 375);
-    b->setText(caption);
-    return b;
+    return placedButton(parent, name, caption, 7920, top, 1215, 375);
 }
 
 void caption(QWidget *parent, const char *name, const QString &text, int left, int top, int width)
 {
-    twipsControl<QLabel>(parent, QLatin1String(name), left, top, width, 255)->setText(text);
+    placedLabel(parent, name, text, left, top, width, 255);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "platform/dialogs.h"
 #include "platform/file_guard.h"
 #include "platform/file_lists.h"
+#include "platform/placed_controls.h"
 #include "platform/program_start.h"
 #include "platform/twips.h"
 
@@ -25,8 +26,7 @@ runit::runit(QWidget *parent) : Form(parent)
     // Wide enough for "*.exe" in today's fonts; it still ends before "Launch It".
     Text1 = twipsControl<QLineEdit>(this, QStringLiteral("Text1"), 2640, 720, 735, 285);
     Text1->setText(QStringLiteral("*.exe"));
-    Command2 = twipsControl<QPushButton>(this, QStringLiteral("Command2"), 3480, 720, 1815, 375);
-    Command2->setText(QStringLiteral("Launch It"));
+    Command2 = placedButton(this, "Command2", QStringLiteral("Launch It"), 3480, 720, 1815, 375);
     Dir1 = twipsControl<DirListBox>(this, QStringLiteral("Dir1"), 120, 1200, 3255, 3405);
     File1 = twipsControl<FileListBox>(this, QStringLiteral("File1"), 3480, 1200, 1815, 3375);
     nameForRole(Text2, QStringLiteral("Command line"));
@@ -35,27 +35,24 @@ runit::runit(QWidget *parent) : Form(parent)
     nameForRole(File1, QStringLiteral("Files"));
 
     Frame1 = twipsControl<QGroupBox>(this, QStringLiteral("Frame1"), 5520, 0, 2655, 4815);
-    Label2 = twipsControl<QLabel>(Frame1, QStringLiteral("Label2"), 720, 240, 1695, 255);
-    Label2->setText(QStringLiteral("Launch Buttons"));
+    Label2 = placedLabel(Frame1, "Label2", QStringLiteral("Launch Buttons"), 720, 240, 1695, 255);
     const char *buttonNames[] = {"Command1", "Command3", "Command4", "Command5",
                                  "Command6", "Command7", "Command8"};
     const char *labelNames[] = {"Label1", "Label3", "Label4", "Label5",
                                 "Label6", "Label7", "Label8"};
     for (int k = 1; k <= 7; ++k) {
         const int top = 600 + 480 * (k - 1);
-        auto *number =
-            twipsControl<QLabel>(Frame1, QLatin1String(labelNames[k - 1]), 120, top + 60, 240, 255);
-        number->setText(QString::number(k));
-        auto *button = twipsControl<QPushButton>(Frame1, QLatin1String(buttonNames[k - 1]), 360,
-                                                 top, 2055, 375);
+        QLabel *number =
+            placedLabel(Frame1, labelNames[k - 1], QString::number(k), 120, top + 60, 240, 255);
+        QPushButton *button =
+            placedButton(Frame1, buttonNames[k - 1], QString(), 360, top, 2055, 375);
         // A button not yet programmed has no caption: its number names it.
         nameAfterLabel(button, number);
         connect(button, &QPushButton::clicked, this, [this, k] { launchButton_Click(k); });
         m_buttons.append(button);
     }
     Command10 =
-        twipsControl<QPushButton>(Frame1, QStringLiteral("Command10"), 360, 4200, 2055, 375);
-    Command10->setText(QStringLiteral("Program Button"));
+        placedButton(Frame1, "Command10", QStringLiteral("Program Button"), 360, 4200, 2055, 375);
 
     connect(Command10, &QPushButton::clicked, this, &runit::Command10_Click);
     connect(Command2, &QPushButton::clicked, this, &runit::Command2_Click);

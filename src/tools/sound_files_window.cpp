@@ -4,6 +4,7 @@
 #include "platform/common_messages.h"
 #include "platform/file_guard.h"
 #include "platform/file_lists.h"
+#include "platform/placed_controls.h"
 #include "platform/sound_player.h"
 #include "platform/status_panels.h"
 #include "platform/twips.h"
@@ -34,10 +35,8 @@ Form14::Form14(QWidget *parent) : Form(parent), m_recording(new SoundPlayer::Rec
     nameForRole(Text2, QStringLiteral("Sound file"));
     nameForRole(Dir1, QStringLiteral("Folders"));
     nameForRole(File1, QStringLiteral("Sound files"));
-    Record = twipsControl<QPushButton>(this, QStringLiteral("Record"), 120, 3360, 1935, 375);
-    Record->setText(QStringLiteral("Record"));
-    Command1 = twipsControl<QPushButton>(this, QStringLiteral("Command1"), 2280, 3360, 2175, 375);
-    Command1->setText(QStringLiteral("Play"));
+    Record = placedButton(this, "Record", QStringLiteral("Record"), 120, 3360, 1935, 375);
+    Command1 = placedButton(this, "Command1", QStringLiteral("Play"), 2280, 3360, 2175, 375);
 
     connect(Drive1, &DriveListBox::driveChanged, this, &Form14::Drive1_Change);
     connect(Dir1, &DirListBox::pathChanged, this, &Form14::Dir1_Change);

@@ -78,16 +78,6 @@ QStringList unnamedControls(QWidget *window)
     return found;
 }
 
-QWidget *openWindow(const QString &name)
-{
-    const auto widgets = QApplication::allWidgets();
-    for (QWidget *widget : widgets) {
-        if (widget->objectName() == name && widget->isVisible())
-            return widget;
-    }
-    return nullptr;
-}
-
 } // namespace
 
 class TestAccessibility : public QObject
@@ -218,43 +208,40 @@ void TestAccessibility::statusPanelsReadTheirText()
 void TestAccessibility::everyFocusableControlIsNamed_data()
 {
     QTest::addColumn<QString>("command"); // a toolbar button's key or a menu command's name
-    QTest::addColumn<QString>("window");
+    QTest::addColumn<ToolWindowId>("window");
     QTest::addColumn<QString>("press"); // a button that shows more of the window first
 
-    QTest::newRow("personal calendar") << u"Main"_s << u"Form1"_s << QString();
-    QTest::newRow("to-do") << u"Todo"_s << u"Todo"_s << QString();
-    QTest::newRow("appointments") << u"Appointments"_s << u"form5"_s << QString();
-    QTest::newRow("business phone") << u"Business"_s << u"Form4"_s << QString();
-    QTest::newRow("lists") << u"Lists"_s << u"Form6"_s << QString();
-    QTest::newRow("reminders") << u"Reminder"_s << u"Form8"_s << QString();
-    QTest::newRow("launcher") << u"launch"_s << u"runit"_s << QString();
-    QTest::newRow("expenses") << u"Bills"_s << u"Form13"_s << QString();
-    QTest::newRow("small calendar") << u"cal2"_s << u"Form10"_s << QString();
-    QTest::newRow("sound files") << u"sound"_s << u"Form14"_s << QString();
-    QTest::newRow("dialer") << u"dialer"_s << u"Form11"_s << QString();
-    QTest::newRow("small calendar, menu") << u"smallcal"_s << u"Form10"_s << QString();
-    QTest::newRow("launcher, menu") << u"launchit"_s << u"runit"_s << QString();
-    QTest::newRow("dialer, menu") << u"dialmnu"_s << u"Form11"_s << QString();
-    QTest::newRow("sound files, menu") << u"soundmnu"_s << u"Form14"_s << QString();
-    QTest::newRow("preferences") << u"prefmenu"_s << u"Form3"_s << QString();
-    QTest::newRow("about") << u"aboutit"_s << u"Form12"_s << QString();
-    QTest::newRow("notepad") << u"contentmnu"_s << u"Form9"_s << QString();
-    QTest::newRow("appointments, note page") << u"Appointments"_s << u"form5"_s << u"Command7"_s;
+    QTest::newRow("personal calendar") << u"Main"_s << ToolWindowId::Form1 << QString();
+    QTest::newRow("to-do") << u"Todo"_s << ToolWindowId::Todo << QString();
+    QTest::newRow("appointments") << u"Appointments"_s << ToolWindowId::form5 << QString();
+    QTest::newRow("business phone") << u"Business"_s << ToolWindowId::Form4 << QString();
+    QTest::newRow("lists") << u"Lists"_s << ToolWindowId::Form6 << QString();
+    QTest::newRow("reminders") << u"Reminder"_s << ToolWindowId::Form8 << QString();
+    QTest::newRow("launcher") << u"launch"_s << ToolWindowId::runit << QString();
+    QTest::newRow("expenses") << u"Bills"_s << ToolWindowId::Form13 << QString();
+    QTest::newRow("small calendar") << u"cal2"_s << ToolWindowId::Form10 << QString();
+    QTest::newRow("sound files") << u"sound"_s << ToolWindowId::Form14 << QString();
+    QTest::newRow("dialer") << u"dialer"_s << ToolWindowId::Form11 << QString();
+    QTest::newRow("small calendar, menu") << u"smallcal"_s << ToolWindowId::Form10 << QString();
+    QTest::newRow("launcher, menu") << u"launchit"_s << ToolWindowId::runit << QString();
+    QTest::newRow("dialer, menu") << u"dialmnu"_s << ToolWindowId::Form11 << QString();
+    QTest::newRow("sound files, menu") << u"soundmnu"_s << ToolWindowId::Form14 << QString();
+    QTest::newRow("preferences") << u"prefmenu"_s << ToolWindowId::Form3 << QString();
+    QTest::newRow("about") << u"aboutit"_s << ToolWindowId::Form12 << QString();
+    QTest::newRow("notepad") << u"contentmnu"_s << ToolWindowId::Form9 << QString();
+    QTest::newRow("appointments, note page")
+        << u"Appointments"_s << ToolWindowId::form5 << u"Command7"_s;
 }
 
 void TestAccessibility::everyFocusableControlIsNamed()
 {
     QFETCH(QString, command);
-    QFETCH(QString, window);
+    QFETCH(ToolWindowId, window);
     QFETCH(QString, press);
     WorkDir dir;
     TestFrame frame;
-    auto *action = frame.findChild<QAction *>(command);
-    QVERIFY2(action, qPrintable(command));
-    action->trigger();
-    QApplication::processEvents();
-    QWidget *opened = openWindow(window);
-    QVERIFY2(opened, qPrintable(window + u" did not open"_s));
+    QWidget *opened = frame.openByCommand(command, window);
+    QVERIFY2(opened && opened->isVisible(), qPrintable(command + u" opened no window"_s));
     if (!press.isEmpty()) {
         auto *button = opened->findChild<QPushButton *>(press);
         QVERIFY2(button, qPrintable(press));
@@ -271,53 +258,59 @@ void TestAccessibility::everyFocusableControlIsNamed()
 void TestAccessibility::labelledBoxesReadTheirLabel_data()
 {
     QTest::addColumn<QString>("command");
-    QTest::addColumn<QString>("window");
+    QTest::addColumn<ToolWindowId>("window");
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("name");
 
-    QTest::newRow("phone book name") << u"Main"_s << u"Form1"_s << u"Text1"_s << u"Name"_s;
-    QTest::newRow("phone book notes") << u"Main"_s << u"Form1"_s << u"Text10"_s << u"Phone notes"_s;
-    QTest::newRow("to-do label") << u"Todo"_s << u"Todo"_s << u"Text1"_s << u"Selected"_s;
-    QTest::newRow("to-do outline") << u"Todo"_s << u"Todo"_s << u"TreeView1"_s << u"Categories"_s;
-    QTest::newRow("day note") << u"Appointments"_s << u"form5"_s << u"Text4"_s << u"Note"_s;
-    QTest::newRow("slot notes") << u"Appointments"_s << u"form5"_s << u"List3"_s << u"Slot notes"_s;
-    QTest::newRow("company") << u"Business"_s << u"Form4"_s << u"Text1"_s << u"Company"_s;
-    QTest::newRow("business address") << u"Business"_s << u"Form4"_s << u"Text3"_s << u"Address"_s;
-    QTest::newRow("extension") << u"Business"_s << u"Form4"_s << u"Text8"_s
+    QTest::newRow("phone book name") << u"Main"_s << ToolWindowId::Form1 << u"Text1"_s << u"Name"_s;
+    QTest::newRow("phone book notes")
+        << u"Main"_s << ToolWindowId::Form1 << u"Text10"_s << u"Phone notes"_s;
+    QTest::newRow("to-do label") << u"Todo"_s << ToolWindowId::Todo << u"Text1"_s << u"Selected"_s;
+    QTest::newRow("to-do outline")
+        << u"Todo"_s << ToolWindowId::Todo << u"TreeView1"_s << u"Categories"_s;
+    QTest::newRow("day note") << u"Appointments"_s << ToolWindowId::form5 << u"Text4"_s
+                              << u"Note"_s;
+    QTest::newRow("slot notes") << u"Appointments"_s << ToolWindowId::form5 << u"List3"_s
+                                << u"Slot notes"_s;
+    QTest::newRow("company") << u"Business"_s << ToolWindowId::Form4 << u"Text1"_s << u"Company"_s;
+    QTest::newRow("business address")
+        << u"Business"_s << ToolWindowId::Form4 << u"Text3"_s << u"Address"_s;
+    QTest::newRow("extension") << u"Business"_s << ToolWindowId::Form4 << u"Text8"_s
                                << u"Phone 1 extension"_s;
-    QTest::newRow("business notes") << u"Business"_s << u"Form4"_s << u"Text12"_s << u"Notes"_s;
+    QTest::newRow("business notes")
+        << u"Business"_s << ToolWindowId::Form4 << u"Text12"_s << u"Notes"_s;
     QTest::newRow("list by company")
-        << u"Business"_s << u"Form4"_s << u"Option1"_s << u"List by company"_s;
-    QTest::newRow("list name") << u"Lists"_s << u"Form6"_s << u"Text1"_s << u"List name"_s;
-    QTest::newRow("list body") << u"Lists"_s << u"Form6"_s << u"Text2"_s << u"List body"_s;
+        << u"Business"_s << ToolWindowId::Form4 << u"Option1"_s << u"List by company"_s;
+    QTest::newRow("list name") << u"Lists"_s << ToolWindowId::Form6 << u"Text1"_s << u"List name"_s;
+    QTest::newRow("list body") << u"Lists"_s << ToolWindowId::Form6 << u"Text2"_s << u"List body"_s;
     QTest::newRow("reminder name")
-        << u"Reminder"_s << u"Form8"_s << u"Text4"_s << u"Reminder Name"_s;
+        << u"Reminder"_s << ToolWindowId::Form8 << u"Text4"_s << u"Reminder Name"_s;
     QTest::newRow("reminder names")
-        << u"Reminder"_s << u"Form8"_s << u"List1"_s << u"Reminder names"_s;
-    QTest::newRow("blank launch button") << u"launch"_s << u"runit"_s << u"Command1"_s << u"1"_s;
-    QTest::newRow("ledger date") << u"Bills"_s << u"Form13"_s << u"Text6_3"_s << u"Date"_s;
-    QTest::newRow("ledger total") << u"Bills"_s << u"Form13"_s << u"Text5"_s << u"Total"_s;
+        << u"Reminder"_s << ToolWindowId::Form8 << u"List1"_s << u"Reminder names"_s;
+    QTest::newRow("blank launch button")
+        << u"launch"_s << ToolWindowId::runit << u"Command1"_s << u"1"_s;
+    QTest::newRow("ledger date") << u"Bills"_s << ToolWindowId::Form13 << u"Text6_3"_s << u"Date"_s;
+    QTest::newRow("ledger total") << u"Bills"_s << ToolWindowId::Form13 << u"Text5"_s << u"Total"_s;
     QTest::newRow("number to dial")
-        << u"dialer"_s << u"Form11"_s << u"Text1"_s << u"Number to Dial"_s;
-    QTest::newRow("start time") << u"prefmenu"_s << u"Form3"_s << u"Text3"_s << u"Start Time"_s;
+        << u"dialer"_s << ToolWindowId::Form11 << u"Text1"_s << u"Number to Dial"_s;
+    QTest::newRow("start time") << u"prefmenu"_s << ToolWindowId::Form3 << u"Text3"_s
+                                << u"Start Time"_s;
     QTest::newRow("start-up option")
-        << u"prefmenu"_s << u"Form3"_s << u"Option1_0"_s << u"Personal Calendar"_s;
-    QTest::newRow("topic body") << u"contentmnu"_s << u"Form9"_s << u"RichTextBox1"_s
+        << u"prefmenu"_s << ToolWindowId::Form3 << u"Option1_0"_s << u"Personal Calendar"_s;
+    QTest::newRow("topic body") << u"contentmnu"_s << ToolWindowId::Form9 << u"RichTextBox1"_s
                                 << u"Topic body"_s;
 }
 
 void TestAccessibility::labelledBoxesReadTheirLabel()
 {
     QFETCH(QString, command);
-    QFETCH(QString, window);
+    QFETCH(ToolWindowId, window);
     QFETCH(QString, control);
     QFETCH(QString, name);
     WorkDir dir;
     TestFrame frame;
-    frame.findChild<QAction *>(command)->trigger();
-    QApplication::processEvents();
-    QWidget *opened = openWindow(window);
-    QVERIFY(opened);
+    QWidget *opened = frame.openByCommand(command, window);
+    QVERIFY(opened && opened->isVisible());
     auto *widget = opened->findChild<QWidget *>(control);
     QVERIFY2(widget, qPrintable(control));
     QCOMPARE(accessibleName(widget), name);
@@ -327,10 +320,8 @@ void TestAccessibility::programmedLaunchButtonReadsItsCaption()
 {
     WorkDir dir;
     TestFrame frame;
-    frame.findChild<QAction *>(u"launch"_s)->trigger();
-    QApplication::processEvents();
-    QWidget *launcher = openWindow(u"runit"_s);
-    QVERIFY(launcher);
+    QWidget *launcher = frame.openByCommand(u"launch"_s, ToolWindowId::runit);
+    QVERIFY(launcher && launcher->isVisible());
     auto *button = launcher->findChild<QPushButton *>(u"Command3"_s);
     QVERIFY(button);
     QCOMPARE(accessibleName(button), u"2"_s);

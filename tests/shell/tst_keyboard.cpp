@@ -95,19 +95,19 @@ const MenuWindow MenuWindows[] = {{"prefmenu", ToolWindowId::Form3},
 // the window, active.
 QWidget *openByShortcut(TestFrame &frame, const QString &key)
 {
+    QWidget *opened = nullptr;
+    bool byMenu = false;
     for (const MenuWindow &menuWindow : MenuWindows) {
-        if (key != QLatin1String(menuWindow.command))
-            continue;
-        frame.findChild<QAction *>(key)->trigger();
-        QApplication::processEvents();
-        QWidget *opened = frame.toolWindow(menuWindow.id);
-        if (opened)
-            QApplication::setActiveWindow(opened->window());
-        return opened;
+        if (key == QLatin1String(menuWindow.command)) {
+            opened = frame.openByCommand(key, menuWindow.id);
+            byMenu = true;
+        }
     }
-    const ToolbarWindow &window = toolbarWindow(key);
-    press(&frame, QKeySequence(QLatin1String(window.shortcut)));
-    QWidget *opened = frame.toolWindow(window.id);
+    if (!byMenu) {
+        const ToolbarWindow &window = toolbarWindow(key);
+        press(&frame, QKeySequence(QLatin1String(window.shortcut)));
+        opened = frame.toolWindow(window.id);
+    }
     if (opened)
         QApplication::setActiveWindow(opened->window());
     return opened;

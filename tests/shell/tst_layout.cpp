@@ -162,12 +162,8 @@ void TestLayout::everyWindowIsWholeAndReachable()
     WorkDir dir;
     TestFrame frame;
     QVERIFY(QTest::qWaitForWindowExposed(&frame));
-    auto *trigger = frame.findChild<QAction *>(action);
-    QVERIFY2(trigger, qPrintable(action));
-    trigger->trigger();
-    QApplication::processEvents();
-    QWidget *window = frame.toolWindow(id);
-    QVERIFY(window);
+    QWidget *window = frame.openByCommand(action, id);
+    QVERIFY2(window, qPrintable(action));
     QVERIFY(QTest::qWaitForWindowExposed(window->window()));
     saveScreenshot(window, QString::fromLatin1(QTest::currentDataTag()).replace(u' ', u'-'));
 
@@ -260,9 +256,7 @@ void TestLayout::stripsFollowADarkPalette()
 
     WorkDir dir;
     TestFrame frame;
-    frame.findChild<QAction *>(action)->trigger();
-    QApplication::processEvents();
-    QWidget *window = frame.toolWindow(id);
+    QWidget *window = frame.openByCommand(action, id);
     QVERIFY(window);
     const auto *control = window->findChild<QWidget *>(strip);
     QVERIFY(control);

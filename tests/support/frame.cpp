@@ -17,3 +17,13 @@ TestFrame::TestFrame() : VL32V1(createToolWindow)
     show();
     QApplication::setActiveWindow(this);
 }
+
+QWidget *TestFrame::openByCommand(const QString &command, ToolWindowId id)
+{
+    auto *action = findChild<QAction *>(command);
+    if (!action)
+        return nullptr;
+    action->trigger();
+    QApplication::processEvents();
+    return toolWindow(id);
+}

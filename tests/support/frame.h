@@ -22,4 +22,8 @@ public:
         QApplication::processEvents();
         return findChild<Window *>();
     }
+
+    // Runs one of the frame's commands by its name, a toolbar button or a menu entry, as a user
+    // does; the window it was to open, or nullptr when there is none.
+    QWidget *openByCommand(const QString &command, ToolWindowId id);
 };
